@@ -1,0 +1,120 @@
+// tavelin-cli: the command-line companion of Tavelin, for scripting and batch
+// work on class files.
+#include "commandes.h"
+
+#include "tavX_exceptions.h"
+#include "tavX_fichierTav.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+namespace {
+
+struct Commande {
+    const char* nom;
+    int (*executer)(const QStringList&);
+    const char* resume;
+};
+
+const Commande commandes[] = {
+    {"info", CommandeInfo, "affiche le contenu d'un fichier de classe (JSON)"},
+    {"convert", CommandeConvert, "enregistre un fichier de classe au format actuel"},
+    {"check", CommandeCheck, "vérifie un ou plusieurs fichiers de classe"},
+    {"averages", CommandeAverages, "calcule moyennes, statistiques et classements (JSON)"},
+};
+
+void AideGenerale() {
+    QString texte = QStringLiteral(
+        "Usage : tavelin-cli COMMANDE [ARGUMENTS...]\n\n"
+        "Outil en ligne de commande de Tavelin, pour traiter des fichiers de classe (.tav).\n\n"
+        "Commandes :\n");
+    for (const Commande& c : commandes)
+        texte +=
+            QStringLiteral("  %1 %2\n")
+                .arg(QString::fromLatin1(c.nom).leftJustified(10), QString::fromUtf8(c.resume));
+    texte += QStringLiteral(
+        "\n« tavelin-cli COMMANDE --help » décrit chaque commande.\n"
+        "Codes de sortie : 0 succès, 1 fichier illisible ou invalide, 2 erreur d'utilisation.\n");
+    Cli::Sortie(texte);
+}
+
+} // namespace
+
+namespace Cli {
+
+void Sortie(const QString& texte) {
+    const QByteArray o = texte.toUtf8();
+    std::fwrite(o.constData(), 1, size_t(o.size()), stdout);
+    std::fflush(stdout);
+}
+
+void Erreur(const QString& texte) {
+    const QByteArray o = texte.toUtf8();
+    std::fwrite(o.constData(), 1, size_t(o.size()), stderr);
+    std::fflush(stderr);
+}
+
+void SortieJson(const QJsonValue& valeur) {
+    const QJsonDocument doc =
+        valeur.isArray() ? QJsonDocument(valeur.toArray()) : QJsonDocument(valeur.toObject());
+    Sortie(QString::fromUtf8(doc.toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
+}
+
+std::unique_ptr<TFichierTav> ChargerClasse(const QString& chemin) {
+    auto f = std::make_unique<TFichierTav>(chemin, true, false);
+    if (!f->EstValide()) {
+        Erreur(QStringLiteral("%1 : %2\n").arg(chemin, f->CauseInvalidite()));
+        return nullptr;
+    }
+    return f;
+}
+
+int ErreurUsage(const QString& commande, const QString& message) {
+    Erreur(QStringLiteral("tavelin-cli %1 : %2\nEssayez « tavelin-cli %1 --help ».\n")
+               .arg(commande, message));
+    return 2;
+}
+
+bool DemandeAide(const QStringList& args) {
+    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
+} // namespace Cli
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tavelin-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        AideGenerale();
+        return 2;
+    }
+    const QString nom = args.takeFirst();
+    if (nom == QLatin1String("--help") || nom == QLatin1String("-h") ||
+        nom == QLatin1String("help")) {
+        AideGenerale();
+        return 0;
+    }
+    if (nom == QLatin1String("--version")) {
+        Cli::Sortie(QStringLiteral("tavelin-cli %1\n").arg(QStringLiteral(TAVELIN_VERSION)));
+        return 0;
+    }
+    for (const Commande& c : commandes) {
+        if (nom == QLatin1String(c.nom)) {
+            try {
+                return c.executer(args);
+            } catch (const TTavException& e) {
+                Cli::Erreur(QStringLiteral("tavelin-cli %1 : %2\n").arg(nom, e.Message()));
+                return 1;
+            }
+        }
+    }
+    Cli::Erreur(QStringLiteral("tavelin-cli : commande inconnue « %1 ».\n").arg(nom));
+    AideGenerale();
+    return 2;
+}

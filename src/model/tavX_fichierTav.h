@@ -1,0 +1,327 @@
+#pragma once
+// TFichierTav: one class file in memory, the class of one teacher in one
+// subject for one school year. Every window, grid, dialog and printout reads
+// and changes a class only through these operations.
+//
+// Indexing: periods p = 1..P, students s = 1..N (sorted by name), series
+// j = 1..S(p) within a period, report-card columns c = 1..K.
+#include "tavX_bulletins.h"
+#include "tavX_eleves.h"
+#include "tavX_periodes.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class TFluxTav;
+
+class TFichierTav {
+public:
+    // With an empty file name: a new class. Otherwise loads the file; never
+    // raises for a bad file: EstValide() is then false and CauseInvalidite()
+    // says why. quietImport suppresses the announcement of a converted old
+    // file; elevesSeulement stops after the student list.
+    explicit TFichierTav(const QString& nomFichier = QString(), bool importSilencieux = false,
+                         bool elevesSeulement = false);
+    ~TFichierTav();
+    TFichierTav(const TFichierTav&) = delete;
+    TFichierTav& operator=(const TFichierTav&) = delete;
+
+    // The window that announces a converted old-format file (title, text).
+    // The class file layer shows nothing itself; the program installs this.
+    using TAnnonce = std::function<void(const QString& titre, const QString& texte)>;
+    static void DefinirAnnonceImportation(TAnnonce annonce);
+
+    // --- State -----------------------------------------------------------
+    bool EstValide() const { return valide; }
+    bool EstModifie() const { return modifie; }
+    bool EstImporte() const { return importe; }
+    const QString& CauseInvalidite() const { return causeInvalidite; }
+    const QString& MessageImportation() const { return messageImportation; }
+    const QString& NomFichier() const { return nomFichier; }
+    void ModifierNomFichier(const QString& nom) { nomFichier = nom; }
+    const QString& Version() const { return version; }
+    const QString& Signature() const { return signature; }
+
+    // Saves in the current layout. Raises TTavException with the message
+    // "Erreur dans l'enregistrement du fichier <path>" on failure; the file on
+    // disk and the object are then left as they were.
+    void Enregistrer(const QString& nomFichier);
+    // Why the last save failed (for a detail line under the message).
+    const QString& CauseErreurEnregistrement() const { return causeErreurEnregistrement; }
+
+    // --- Identity --------------------------------------------------------
+    const QString& Enseignant() const { return enseignant; }
+    void ModifierEnseignant(const QString& texte);
+    const QString& Classe() const { return nomClasse; }
+    void ModifierClasse(const QString& texte);
+    const QString& Ecole() const { return ecole; }
+    void ModifierEcole(const QString& texte);
+    const QString& Matiere() const { return matiere; }
+    void ModifierMatiere(const QString& texte);
+    const QString& AnneeScolaire() const { return anneeScolaire; }
+    void ModifierAnneeScolaire(const QString& texte);
+    const QString& Remarque() const { return remarque; }
+    void ModifierRemarque(const QString& texte);
+    const QString& TypePeriodes() const { return periodes.TypePeriodes(); }
+    void ModifierTypePeriodes(const QString& texte);
+
+    // Calculation settings kept with the class.
+    quint8 ArrondiMoyennes() const { return arrondiMoyennes; }
+    void ModifierArrondiMoyennes(quint8 v);
+    quint8 ArrondiMoyennesAnnuelles() const { return arrondiMoyennesAnnuelles; }
+    void ModifierArrondiMoyennesAnnuelles(quint8 v);
+    quint8 TypeMoyennesAnnuelles() const { return typeMoyennesAnnuelles; }
+    void ModifierTypeMoyennesAnnuelles(quint8 v);
+
+    // --- Counts and names -------------------------------------------------
+    int NombrePeriodes() const { return periodes.Nombre(); }
+    QString NomPeriode(int p) const { return periodes.Nom(p); }
+    const QStringList& ListePeriodes() const { return periodes.Liste(); }
+    int NombreEleves() const { return eleves.Nombre(); }
+    QString NomEleve(int s) const { return eleves.Nom(s); }
+    const QStringList& ListeEleves() const { return eleves.Liste(); }
+    int NombreSeries(int p) const;
+    int NombreSeriesAnnee() const;
+    int NombreColonnesBulletin() const { return typeBulletins.Nombre(); }
+    QString NomColonneBulletin(int c) const { return typeBulletins.renvoieNom(c); }
+    const QString& TypeBulletins() const { return typeBulletins.Nom(); }
+    const QStringList& ColonnesBulletin() const { return typeBulletins.Colonnes(); }
+    const QStringList& LibellesClasse() const { return libellesClasse; }
+    QStringList ColonneSerie(int p, int j) const;
+    // Sorted type texts of the series of period p (of the year when p is 0 or
+    // above P), each once, letter case ignored.
+    QStringList TypesDeNotes(int p) const;
+    // Column (0-based, over the year) of series j of period p.
+    int IndiceColonne(int p, int j) const;
+
+    // --- Series table -----------------------------------------------------
+    QString Cellule(int p, int j, int ligne) const;
+    void ModifierCellule(int p, int j, int ligne, const QString& texte);
+
+    QString Intitule(int p, int j) const;
+    void ModifierIntitule(int p, int j, const QString& texte);
+    QString Note(int p, int j, int s) const;
+    void ModifierNote(int p, int j, const QString& texte, int s);
+    QString NoteSur(int p, int j) const;
+    void ModifierNoteSur(int p, int j, const QString& texte);
+    QString Coefficient(int p, int j) const;
+    void ModifierCoefficient(int p, int j, const QString& texte);
+    QString CompteDansMoyenne(int p, int j) const;
+    void ModifierCompteDansMoyenne(int p, int j, const QString& texte);
+    QString DateSerie(int p, int j) const;
+    void ModifierDateSerie(int p, int j, const QString& texte);
+    QString Commentaire(int p, int j) const;
+    void ModifierCommentaire(int p, int j, const QString& texte);
+    QString TypeNotes(int p, int j) const;
+    void ModifierTypeNotes(int p, int j, const QString& texte);
+    QString OralEcrit(int p, int j) const;
+    void ModifierOral(int p, int j, bool oral);
+
+    // --- Series -----------------------------------------------------------
+    void AjouterSerie(int p, const QString& intitule, bool oral, const QString& typeNotes,
+                      const QString& commentaire, const QString& date,
+                      const QString& compteDansMoyenne, const QString& coefficient,
+                      const QString& noteSur);
+    void SupprimerSerie(int p, int colonne); // colonne counts from 1 over the year
+    void DeplacerSerie(int p, int j, int p2);
+    void DescendreSerie(int p, int j);
+    void MonterSerie(int p, int j);
+
+    // --- Students ---------------------------------------------------------
+    void AjouterEleve(const QString& nom, const QString& dateNaissance, bool redoublant,
+                      const QString& indiceLibelle = QStringLiteral("1"));
+    void SupprimerEleve(int s);
+    void ModifierEleve(int s, const QString& nom, bool redoublant, const QString& dateNaissance);
+    void ModifierListeEleves(const QStringList& liste);
+    void ModifierDatesNaissance(const QStringList& liste);
+    QString DateNaissance(int s) const;
+    void ModifierDateNaissance(int s, const QString& texte);
+    bool EstRedoublant(int s) const;
+    void ModifierRedoublant(int s, bool oui);
+    QString IndiceLibelle(int s) const;
+
+    // --- Period-level and report-card data --------------------------------
+    QString PointsPlusMoins(int p, int s);
+    void ModifierPointsPlusMoins(int p, int s, const QString& texte);
+    QString Appreciation(int p, int s, int c);
+    void ModifierAppreciation(int p, int s, int c, const QString& texte);
+    // Raises TTavException (and changes nothing) when the scheme has no
+    // period or more than a class file can hold.
+    void InitialiserClasse(const QString& typePeriodes, const QString& typeBulletins);
+    void ViderDonnees();
+
+    // --- Recalculation marks and caches ------------------------------------
+    bool PeriodeARecalculer(int p) const { return periodes.PeriodeARecalculer(p) != 0; }
+    void MarquerPeriode(int p, bool valeur) { periodes.MarquerPeriode(p, valeur ? 1 : 0); }
+    QString MoyenneEnCache(int p, int s) const;
+    void MettreMoyenneEnCache(int p, int s, const QString& texte);
+    bool MoyenneARecalculer(int p, int s) const;
+    void MarquerMoyenne(int p, int s, bool aRecalculer);
+    QString StatistiqueEnCache(int p, int j, int k) const; // slot k = 1..14
+    void MettreStatistiqueEnCache(int p, int j, int k, const QString& texte);
+    bool StatistiqueARecalculer(int p, int j, int k) const; // slot k = 1..7
+    void MarquerStatistique(int p, int j, bool aRecalculer, int k);
+    void InvaliderCalculs();
+
+    // === Calculations (defined in calc/) ==================================
+    // BEGIN CALCULATIONS
+    // Texts in and out: an empty text means "no value". Rounding modes are
+    // those of tavX_nombres.h (PasArrondi .. ArrondiBrevet). Nothing here
+    // raises on cell contents; a bad period, student or series index raises
+    // TErreurIndice.
+
+    // Scale S of every average: the setting "moyennesSur", unless a scale is
+    // imposed on this class (1..1000; 0 follows the setting again). Imposing
+    // a different scale invalidates the cached calculations.
+    int MoyennesSur() const;
+    void ImposerMoyennesSur(int sur);
+    int MoyennesSurImposees() const { return moyennesSurImposees; }
+
+    // Period averages. MoyenneBrute is cached per (period, student) and
+    // recomputed only when its recalculation mark is set.
+    QString MoyenneBrute(int periode, int eleve) const;
+    static QString ArrondirMoyenne(const QString& texte, int mode);
+    QString MoyenneArrondie(int periode, int eleve, int mode) const;
+    QString MoyenneBulletin(int periode, int eleve, int mode) const;
+
+    // Annual, per-type and written/oral averages (never cached).
+    QString MoyenneAnnuelle(int eleve, int modePeriode, int modeAnnuel, int typeAnnuel) const;
+    QString MoyenneParType(const QString& type, int periode, int eleve) const;
+    QString MoyenneAnnuelleParType(const QString& type, int eleve) const;
+    QString MoyenneEcrit(int periode, int eleve) const;
+    QString MoyenneOral(int periode, int eleve) const;
+    QString MoyenneEcritArrondie(int periode, int eleve, int mode) const;
+    QString MoyenneOralArrondie(int periode, int eleve, int mode) const;
+    QString MoyenneAnnuelleEcrit(int eleve, int mode) const;
+    QString MoyenneAnnuelleOral(int eleve, int mode) const;
+    // True when two grade types are the same entry of TypesDeNotes.
+    static bool MemeTypeDeNotes(const QString& a, const QString& b);
+
+    // Statistics of one series, cached per series (slots 1..7 of the cache).
+    QString MinimumSerie(int periode, int serie) const;
+    QString MaximumSerie(int periode, int serie) const;
+    QString EcartTypeSerie(int periode, int serie) const;
+    QString MoyenneSerie(int periode, int serie) const;
+    QString NombreNotesSerie(int periode, int serie) const;
+    QString PourcentageSousMoyenne(int periode, int serie) const;
+    QString PourcentageSousMoyenneClasse(int periode, int serie) const;
+    // Statistic k (1..7, the order above) of a series.
+    QString StatistiqueSerie(int periode, int serie, int k) const;
+
+    // Statistics of a list of texts; only the number texts count.
+    static QString MinimumListe(const QStringList& liste);
+    static QString MaximumListe(const QStringList& liste);
+    static QString MoyenneListe(const QStringList& liste);
+    static QString EcartTypeListe(const QStringList& liste);
+    QString PourcentageSousMoyenneListe(const QStringList& liste) const;
+    static QString PourcentageSousMoyenneListe(const QStringList& liste, int sur);
+    static QString PourcentageSousMoyenneClasseListe(const QStringList& liste);
+
+    // The statistics rows of a column of averages (summary grid).
+    struct TStatistiquesColonne {
+        QString moyenne;
+        QString minimum; // general formatting
+        QString maximum; // general formatting
+        QString ecartType;
+        QString pourcentageSousMoyenne;
+        QString pourcentageSousMoyenneClasse;
+    };
+    TStatistiquesColonne StatistiquesColonne(const QStringList& textes) const;
+    static TStatistiquesColonne StatistiquesColonne(const QStringList& textes, int sur);
+
+    // School-record shares of period p (percentages, 2 decimals, no sign),
+    // from the report-card averages rounded by "arrondirMoyennes" or by mode.
+    QString PourcentageLivretInf8(int periode) const;
+    QString PourcentageLivret8a12(int periode) const;
+    QString PourcentageLivretSup12(int periode) const;
+    QString PourcentageLivretInf8(int periode, int mode) const;
+    QString PourcentageLivret8a12(int periode, int mode) const;
+    QString PourcentageLivretSup12(int periode, int mode) const;
+
+    // "8,50/20 (title)": the lowest / highest mark of a period on the scale.
+    QString NoteLaPlusBasse(int periode, int eleve) const;
+    QString NoteLaPlusHaute(int periode, int eleve) const;
+
+    // "Classement ascendant" or "Classement descendant", then one line
+    // "name -> average" per student with an average: by report-card average
+    // of periode when it is 1..P, by annual average otherwise.
+    QStringList Classement(int periode, int descendant, int typeAnnuel, int modeAnnuel,
+                           int modePeriode) const;
+
+private:
+    enum TFiltreSeries { ToutesSeries, SeriesEcrit, SeriesOral, SeriesDuType };
+    int moyennesSurImposees = 0;
+    int ColonneVerifiee(int periode, int serie) const;
+    int PremiereColonne(int periode) const;
+    void CalculerMoyennesPeriode(int periode) const;
+    void CalculerStatistiquesSerie(int colonne) const;
+    QString MoyennePonderee(int periode, int eleve, TFiltreSeries filtre,
+                            const QString& type) const;
+    QString MoyenneBulletinValeur(int periode, int eleve, int mode, long double* valeur) const;
+    QString MoyenneAnnuelleValeur(int eleve, int modePeriode, int modeAnnuel, int typeAnnuel,
+                                  long double* valeur) const;
+    void StatistiquesLivret(int periode, int mode, QString* inf8, QString* de8a12,
+                            QString* sup12) const;
+    QString NoteExtreme(int periode, int eleve, bool plusHaute) const;
+
+public:
+    // END CALCULATIONS
+
+private:
+    friend class TLecteurTav;
+    friend class TEcrivainTav;
+
+    void Charger(bool importSilencieux, bool elevesSeulement);
+    void VerifierPeriode(int p) const;
+    void VerifierEleve(int s) const;
+    void VerifierSerie(int p, int j) const;
+    int Ligne(int offset) const { return NombreEleves() + offset; }
+    QString& CelluleRef(int p, int j, int ligne);
+    void ModifierAttributMoyenne(int p, int j, int offset, const QString& texte);
+    void MarquerToutesPeriodes() { periodes.MarquerToutes(); }
+    void ReconstruireCacheStatistiques();
+    void ReconstruireCacheMoyennes(int eleves);
+    void MarquerStatistiquesSerie(int colonne);
+    void DefinirNombreSeries(int p, int n);
+    void RecreerListes(int elevesParPeriode);
+    void DeplacerLigneEleve(int de, int vers);
+    static void Remplir(QStringList& liste, qsizetype taille);
+    void Modifier(QString& champ, const QString& texte);
+
+    // Orders the students loaded in file order, their data moving with them.
+    void TrierElevesAvecDonnees();
+
+    bool modifie = false;
+    QString nomFichier;
+    QString version;
+    QString signature;
+    QString enseignant;
+    QString nomClasse;
+    QString ecole;
+    QString matiere;
+    QString anneeScolaire;
+    QString remarque;
+    quint8 arrondiMoyennes = 0;
+    quint8 arrondiMoyennesAnnuelles = 0;
+    quint8 typeMoyennesAnnuelles = 0;
+    TTypeBulletins typeBulletins;
+    TPeriodes periodes;
+    TEleves eleves;
+    QStringList nombresSeries;
+    QList<QStringList> tableSeries; // one column per series of the year, N + 18 rows each
+    QStringList points;
+    QStringList appreciations;
+    QStringList datesNaissance;
+    QStringList indicesLibelle;
+    QStringList redoublants;
+    QStringList libellesClasse;
+    mutable QStringList cacheStatistiques;
+    mutable QStringList cacheMoyennes;
+    bool valide = true;
+    bool importe = false;
+    QString causeInvalidite;
+    QString messageImportation;
+    QString causeErreurEnregistrement;
+};

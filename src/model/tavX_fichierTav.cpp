@@ -317,6 +317,9 @@ void TFichierTav::SupprimerSerie(int p, int colonne) {
     DefinirNombreSeries(p, NombreSeries(p) - 1);
     modifie = true;
     MarquerPeriode(p, true);
+    // The series may have counted in the period's averages.
+    for (int s = 1; s <= NombreEleves(); ++s)
+        MarquerMoyenne(p, s, true);
     ReconstruireCacheStatistiques();
 }
 
@@ -325,16 +328,14 @@ void TFichierTav::DeplacerSerie(int p, int j, int p2) {
     VerifierPeriode(p2);
     const QStringList colonne = ColonneSerie(p, j);
     const int N = NombreEleves();
-    int ancienne = IndiceColonne(p, j);
+    // Removed first, so that a move within a full year never exceeds the limit.
+    SupprimerSerie(p, IndiceColonne(p, j) + 1);
     AjouterSerie(p2, colonne.at(0), colonne.at(N + LigneOralEcrit) == QLatin1String("Oral"),
                  colonne.at(N + LigneTypeNotes), colonne.at(N + LigneCommentaire),
                  colonne.at(N + LigneDate), colonne.at(N + LigneCompteDansMoyenne),
                  colonne.at(N + LigneCoefficient), colonne.at(N + LigneNoteSur));
-    if (p2 < p) ++ancienne; // the insertion shifted the old column right
-    SupprimerSerie(p, ancienne + 1);
     const int derniere = NombreSeries(p2);
-    for (int s = 1; s <= N; ++s)
-        ModifierNote(p2, derniere, colonne.at(s), s);
+    for (int s = 1; s <= N; ++s) ModifierNote(p2, derniere, colonne.at(s), s);
     MarquerPeriode(p, true);
     MarquerPeriode(p2, true);
     ReconstruireCacheStatistiques();

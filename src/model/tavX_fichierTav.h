@@ -259,9 +259,8 @@ private:
     void CalculerStatistiquesSerie(int colonne) const;
     QString MoyennePonderee(int periode, int eleve, TFiltreSeries filtre,
                             const QString& type) const;
-    QString MoyenneBulletinValeur(int periode, int eleve, int mode, long double* valeur) const;
-    QString MoyenneAnnuelleValeur(int eleve, int modePeriode, int modeAnnuel, int typeAnnuel,
-                                  long double* valeur) const;
+    const QString& MoyenneBruteEnPlace(int periode, int eleve) const;
+    long double ValeurBulletin(int periode, int eleve, int mode) const;
     void StatistiquesLivret(int periode, int mode, QString* inf8, QString* de8a12,
                             QString* sup12) const;
     QString NoteExtreme(int periode, int eleve, bool plusHaute) const;

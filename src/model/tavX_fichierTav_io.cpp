@@ -291,10 +291,14 @@ void TFichierTav::Charger(bool importSilencieux, bool elevesSeulement) {
                 QStringLiteral("impossible d'ouvrir le fichier (%1)").arg(fichier.errorString()));
         if (fichier.size() > TailleMaximale)
             throw TTavException(QStringLiteral("fichier trop volumineux pour une classe"));
-        TFluxTav flux(fichier.read(TailleMaximale));
+        TFluxTav flux(fichier.readAll());
         fichier.close();
         if (flux.FinAtteinte()) throw TTavException(QStringLiteral("Ce fichier est vide."));
-        signature = flux.LireChaine();
+        try {
+            signature = flux.LireChaine();
+        } catch (const TTavException&) {
+            throw TTavException(QStringLiteral("Ce fichier n'est pas un fichier Tavelin"));
+        }
         if (signature != SignatureTavelin)
             throw TTavException(QStringLiteral("Ce fichier n'est pas un fichier Tavelin"));
         version = flux.LireChaine();

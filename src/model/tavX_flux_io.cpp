@@ -41,6 +41,7 @@ int TFluxTav::LireEntier(int maximum) {
     bool ok = !texte.isEmpty() && texte.size() <= 3;
     int valeur = 0;
     for (QChar c : texte) {
+        if (!ok) break;
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
             ok = false;
             break;

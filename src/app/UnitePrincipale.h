@@ -1,0 +1,202 @@
+#pragma once
+// TFormTavelin2: the main window, frame of every class sheet. It runs the start-up sequence,
+// carries the menus shown while no sheet is active, the tool bar, the class tabs, the status bar
+// with the date and the time, the window commands, and closes everything in order.
+#include <QList>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPixmap>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QProgressBar;
+class QToolBar;
+class QVBoxLayout;
+class TFeuilleClasse;
+class TFichierTav;
+class TOngletsClasses;
+
+// The MDI area: a tiled background and, while no sheet is open, the logo at its left.
+class TZoneClasses : public QMdiArea {
+    Q_OBJECT
+public:
+    explicit TZoneClasses(QWidget* parent = nullptr);
+    void DefinirLogo(const QPixmap& logo);
+
+signals:
+    void premierAffichage();
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+
+private:
+    QPixmap logo;
+    bool affichee = false;
+};
+
+class TFormTavelin2 : public QMainWindow {
+    Q_OBJECT
+public:
+    // arguments: the files named on the command line, relative to dossierCourant (the current
+    // folder when empty).
+    explicit TFormTavelin2(const QStringList& arguments = {}, const QString& dossierCourant = {},
+                           QWidget* parent = nullptr);
+    ~TFormTavelin2() override;
+
+    // Windows of later commands that plug into this one. Left empty, the command is disabled
+    // (options, printing), skipped (backup reminder, update check) or takes the defaults (new
+    // class).
+    struct TExtensions {
+        // The new-class dialog on a new class file object; false when cancelled.
+        std::function<bool(TFichierTav& classe, QWidget* parent)> nouvelleClasse;
+        // The options dialog, shown modally.
+        std::function<void(QWidget* parent)> options;
+        // The backup window of the start-up reminder.
+        std::function<void(QWidget* parent)> rappelSauvegarde;
+        // The update check of the start-up.
+        std::function<void(QWidget* parent)> miseAJour;
+        // The print window of a sheet (menu item and tool bar button).
+        std::function<void(TFeuilleClasse* feuille)> imprimer;
+    };
+    static TExtensions& Extensions();
+
+    // ---- Class sheets -------------------------------------------------------------------------
+    // Creates a sheet for the path without looking whether it is open already (nullptr when the
+    // file is not a valid class file).
+    TFeuilleClasse* ouvrirFichier(const QString& chemin);
+    // Brings to the front every sheet showing that path (compared ignoring case), or else
+    // creates one.
+    TFeuilleClasse* OuvrirOuMontrer(const QString& chemin);
+    // Open sheets, the active one first.
+    QList<TFeuilleClasse*> Feuilles() const;
+    TFeuilleClasse* FeuilleActive() const;
+    TZoneClasses* Zone() const { return zone; }
+    const QPixmap& Logo() const { return logo; }
+
+    // ---- Commands -----------------------------------------------------------------------------
+    void CommandeNouvelleClasse();
+    void CommandeOuvrir();
+    void CommandeOptions();
+    void CommandeRecupererBak();
+    void CommandeCalculatrice();
+    void CommandeAide();
+    void CommandeLisezMoi();
+    void CommandeConseils();
+    void CommandeAPropos();
+    void MosaiqueVerticale();
+    void MosaiqueHorizontale();
+    void Cascade();
+    void ReorganiserIcones();
+    void ToutReduire();
+    void ToutFermer();
+    // Steps after the options dialog: tool bar, history items, every sheet, class tabs.
+    void RafraichirApresOptions();
+
+    // ---- Notifications from the sheets ------------------------------------------------------
+    void NotifToutEnregistrer();
+    void NotifHistorique();
+    void NotifOngletsClasses();
+
+    // ---- Used by the sheets -----------------------------------------------------------------
+    QMdiSubWindow* AjouterFeuille(TFeuilleClasse* feuille);
+    // A sheet closes: its class tab goes; the save and print buttons stay enabled only if
+    // another sheet stays open.
+    void FeuilleFermee(TFeuilleClasse* feuille);
+    // Selects the class tab of an activated sheet.
+    void SelectionnerOngletFeuille(TFeuilleClasse* feuille);
+    // Enables the tool bar's save and print buttons when at least one sheet is open.
+    void ActualiserBoutons(bool feuilleOuverte);
+    void ActualiserBoutons();
+    QMenu* MenuFenetres() const { return menuFenetres; }
+    QMenu* MenuAide() const { return menuAide; }
+    // Caption of the class tab of a sheet, per the settings.
+    static QString LegendeOnglet(const TFeuilleClasse* feuille);
+
+    // ---- Start-up and timer -----------------------------------------------------------------
+    // One tick of Timer1 (the first one runs the start-up steps).
+    void Top();
+    bool PremierTopEnAttente() const { return premierTop; }
+    // Files handed over by a later start of the program.
+    void RecevoirFichiers(const QStringList& fichiers);
+    // The command-line argument resolved against the start folder; empty when no such file.
+    QString CheminArgument(const QString& argument) const;
+
+    // ---- Parts, for the tests ------------------------------------------------------------------
+    TOngletsClasses* OngletsClasses() const { return ongletsClasses; }
+    // Paths of the class tabs (kept in step with OngletsClasses).
+    const QStringList& CheminsOnglets() const { return cheminsOnglets; }
+    QLabel* PanneauDate() const { return panneauDate; }
+    QLabel* PanneauHeure() const { return panneauHeure; }
+    QProgressBar* BarreDeProgression() const { return barreDeProgression; }
+    QToolBar* BarreOutils() const { return toolBarreDeBoutons; }
+    QAction* BoutonEnregistrer() const { return boutonEnregistrer; }
+    QAction* BoutonImprimer() const { return boutonImprimer; }
+    QMenu* MenuFichier() const { return menuFichier; }
+    QAction* ActionQuitter() const { return actionQuitter; }
+    QTimer& Timer1() { return timer1; }
+    QString DossierOuverture() const { return dossierOuverture; }
+
+    // Texts of the status bar for a moment (date "dddd d mmmm yyyy", time "9 h 05 mn 07 s").
+    static QString TexteDate(const QDate& date);
+    static QString TexteHeure(const QTime& heure);
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    void CreerMenus();
+    void CreerBarreOutils();
+    void CreerBarreDeStatut();
+    void PremierTop();
+    void OuvrirDerniersFichiers();
+    void ActualiserMenus();
+    void PreparerMenuFenetres();
+    void OngletChoisi(int indice);
+    void PlacerOnglets(int style);
+    void ActualiserStatut();
+    QList<QMdiSubWindow*> SousFenetresArriereAvant() const;
+
+    QStringList arguments;
+    QString dossierCourant;
+    QString dossierOuverture;
+    QPixmap logo;
+    bool premierTop = true;
+    bool timerDemarre = false;
+    QTimer timer1;
+
+    TZoneClasses* zone = nullptr;
+    QVBoxLayout* dispositionCentrale = nullptr;
+    TOngletsClasses* ongletsClasses = nullptr;
+    // TabControl2: per class tab, the path of its sheet, and the sheet itself.
+    QStringList cheminsOnglets;
+    QList<QPointer<TFeuilleClasse>> feuillesOnglets;
+
+    QMenu* menuFichier = nullptr;
+    QMenu* menuOutils = nullptr;
+    QMenu* menuFenetres = nullptr;
+    QMenu* menuAide = nullptr;
+    QAction* actionNouvelle = nullptr;
+    QAction* actionOuvrir = nullptr;
+    QAction* actionConfigurer = nullptr;
+    QAction* actionQuitter = nullptr;
+    QList<QAction*> actionsFenetres; // the first five window commands
+    QAction* actionToutFermer = nullptr;
+    QList<QAction*> actionsListeFenetres; // one per open sheet, rebuilt when the menu opens
+
+    QToolBar* toolBarreDeBoutons = nullptr;
+    QAction* boutonConfigurer = nullptr;
+    QAction* boutonEnregistrer = nullptr;
+    QAction* boutonImprimer = nullptr;
+
+    QLabel* panneauDate = nullptr;
+    QLabel* panneauHeure = nullptr;
+    QWidget* panneauProgression = nullptr;
+    QProgressBar* barreDeProgression = nullptr;
+};

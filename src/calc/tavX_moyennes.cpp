@@ -1,0 +1,234 @@
+// Period averages: the raw average with its cache, rounding, the report-card
+// average; and the access helpers shared by every calculation.
+#include "tavX_calculs_interne.h"
+
+using namespace Tav;
+using namespace Tav::Calcul;
+
+// --- Scale ------------------------------------------------------------------
+
+int TFichierTav::MoyennesSur() const {
+    return moyennesSurImposees > 0 ? moyennesSurImposees : int(Options::MoyennesSur());
+}
+
+void TFichierTav::ImposerMoyennesSur(int sur) {
+    if (sur < 0) sur = 0;
+    if (sur == moyennesSurImposees) return;
+    const int avant = MoyennesSur();
+    moyennesSurImposees = sur;
+    if (MoyennesSur() != avant) InvaliderCalculs();
+}
+
+// --- Access helpers -----------------------------------------------------------
+
+int TFichierTav::PremiereColonne(int p) const {
+    int colonne = 0;
+    for (int q = 1; q < p && q <= nombresSeries.size(); ++q)
+        colonne += LireCompte(nombresSeries.at(q - 1));
+    return colonne;
+}
+
+int TFichierTav::ColonneVerifiee(int p, int j) const {
+    VerifierPeriode(p);
+    if (p > nombresSeries.size() || j < 1 || j > LireCompte(nombresSeries.at(p - 1)))
+        throw TErreurIndice(QStringLiteral("série %1 de la période %2").arg(j).arg(p));
+    return PremiereColonne(p) + j - 1;
+}
+
+// --- Raw average ----------------------------------------------------------------
+
+QString TFichierTav::MoyenneBrute(int p, int s) const {
+    return MoyenneBruteEnPlace(p, s);
+}
+
+// The cached text itself, recomputed first when its mark is set.
+const QString& TFichierTav::MoyenneBruteEnPlace(int p, int s) const {
+    VerifierPeriode(p);
+    VerifierEleve(s);
+    const qsizetype N = NombreEleves();
+    const qsizetype PN = qsizetype(NombrePeriodes()) * N;
+    const qsizetype i = N * (p - 1) + (s - 1);
+    if (PN + i >= cacheMoyennes.size() || !MarqueClaire(cacheMoyennes.at(PN + i)))
+        CalculerMoyennesPeriode(p);
+    return cacheMoyennes.at(i);
+}
+
+// Computes, in one sweep over the period's series, the raw average of every
+// student of period p whose mark asks for it, stores it and clears the mark.
+// The other students keep their cached average.
+void TFichierTav::CalculerMoyennesPeriode(int p) const {
+    const int N = NombreEleves();
+    const qsizetype PN = qsizetype(NombrePeriodes()) * N;
+    Remplir(cacheMoyennes, 2 * PN);
+    const qsizetype base = qsizetype(N) * (p - 1);
+
+    int aCalculer[256]; // a class holds at most 255 students
+    int n = 0;
+    for (int s = 1; s <= N && n < int(std::size(aCalculer)); ++s)
+        if (!MarqueClaire(cacheMoyennes.at(PN + base + s - 1))) aCalculer[n++] = s;
+    if (n == 0) return;
+
+    TSomme sommes[std::size(aCalculer)];
+    const int premiere = PremiereColonne(p);
+    const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
+    for (int j = 0; j < S; ++j) {
+        const QStringList& colonne = Colonne(tableSeries, premiere + j);
+        if (TexteLigne(colonne, N + LigneCompteDansMoyenne) != Oui()) continue;
+        long double c, m;
+        if (!LireNombre(TexteLigne(colonne, N + LigneCoefficient), c) ||
+            !LireNombre(TexteLigne(colonne, N + LigneNoteSur), m))
+            continue;
+        for (int k = 0; k < n; ++k) {
+            long double x;
+            if (LireNombre(TexteLigne(colonne, aCalculer[k]), x)) sommes[k].Ajouter(x, m, c);
+        }
+    }
+
+    const int sur = MoyennesSur();
+    for (int k = 0; k < n; ++k) {
+        const qsizetype i = base + aCalculer[k] - 1;
+        cacheMoyennes[i] = sommes[k].MoyenneDurable(sur);
+        cacheMoyennes[PN + i] = Zero();
+    }
+}
+
+// Raw-average computation over the counted series of p that the filter keeps.
+QString TFichierTav::MoyennePonderee(int p, int s, TFiltreSeries filtre,
+                                     const QString& type) const {
+    VerifierPeriode(p);
+    VerifierEleve(s);
+    const int N = NombreEleves();
+    const int premiere = PremiereColonne(p);
+    const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
+    TSomme somme;
+    for (int j = 0; j < S; ++j) {
+        const QStringList& colonne = Colonne(tableSeries, premiere + j);
+        if (TexteLigne(colonne, N + LigneCompteDansMoyenne) != Oui()) continue;
+        switch (filtre) {
+        case ToutesSeries:
+            break;
+        case SeriesEcrit:
+            if (TexteLigne(colonne, N + LigneOralEcrit) != QLatin1String("Ecrit")) continue;
+            break;
+        case SeriesOral:
+            if (TexteLigne(colonne, N + LigneOralEcrit) != QLatin1String("Oral")) continue;
+            break;
+        case SeriesDuType:
+            if (!MemeTypeDeNotes(TexteLigne(colonne, N + LigneTypeNotes), type)) continue;
+            break;
+        }
+        long double c, m, x;
+        if (LireNombre(TexteLigne(colonne, N + LigneCoefficient), c) &&
+            LireNombre(TexteLigne(colonne, N + LigneNoteSur), m) &&
+            LireNombre(TexteLigne(colonne, s), x))
+            somme.Ajouter(x, m, c);
+    }
+    return somme.Moyenne(MoyennesSur());
+}
+
+// --- Rounding -------------------------------------------------------------------
+
+namespace {
+
+// A rounded value and the number of decimals it is written with.
+struct TArrondi {
+    long double valeur = 0;
+    int decimales = 0;
+    bool trouve = false;
+};
+
+TArrondi Arrondi(long double valeur, int decimales) {
+    return {valeur, decimales, true};
+}
+
+// Rounds a value that is not negative; nothing found when the rule has no
+// answer.
+TArrondi ArrondirPositif(long double x, int mode) {
+    switch (mode) {
+    case ArrondiDixieme: {
+        const long double dixiemes = 10 * x;
+        const long double i = std::trunc(dixiemes);
+        const long double r = std::nearbyint((dixiemes - i) * 10); // halves to even
+        if (r == 0) return Arrondi(i / 10, std::fmod(i, 10) == 0 ? 0 : 1);
+        if (r >= 1 && r <= 4) return Arrondi(i / 10, 1);
+        return Arrondi((i + 1) / 10, 1);
+    }
+    case ArrondiQuart:
+    case ArrondiDemi: {
+        const long double w = std::trunc(x);
+        const long double h = std::nearbyint(100 * x - 100 * w);
+        if (mode == ArrondiQuart) {
+            if (h >= 0 && h <= 12) return Arrondi(w, 0);
+            if (h >= 13 && h <= 37) return Arrondi(w + 0.25L, 2);
+            if (h >= 38 && h <= 62) return Arrondi(w + 0.5L, 1);
+            if (h >= 63 && h <= 87) return Arrondi(w + 0.75L, 2);
+            // Up to 100: a value just below the next whole number (12,999).
+            if (h >= 88 && h <= 100) return Arrondi(w + 1, 0);
+        } else {
+            if (h >= 0 && h <= 24) return Arrondi(w, 0);
+            if (h >= 25 && h <= 74) return Arrondi(w + 0.5L, 1);
+            if (h >= 75 && h <= 100) return Arrondi(w + 1, 0);
+        }
+        return {};
+    }
+    case ArrondiBrevet: {
+        // Up to the next half point: the half rounding, or half a point more.
+        const TArrondi demi = ArrondirPositif(x, ArrondiDemi);
+        if (!demi.trouve) return {};
+        const long double a = ValeurFixe(demi.valeur, demi.decimales);
+        if (a >= x) return demi;
+        return Arrondi(a + 0.5L, 1);
+    }
+    default:
+        return {};
+    }
+}
+
+bool ModeArrondi(int mode) {
+    return mode >= ArrondiDixieme && mode <= ArrondiBrevet;
+}
+
+} // namespace
+
+QString TFichierTav::ArrondirMoyenne(const QString& texte, int mode) {
+    long double x;
+    if (!LireNombre(texte, x)) return QString();
+    if (!ModeArrondi(mode)) return texte; // PasArrondi
+    // A negative value is rounded as the mirror of its absolute value.
+    const TArrondi r = ArrondirPositif(std::fabs(x), mode);
+    if (!r.trouve) return QString();
+    const bool negatif = x < 0 && ValeurFixe(r.valeur, r.decimales) != 0;
+    return FormaterFixe(negatif ? -r.valeur : r.valeur, r.decimales);
+}
+
+QString TFichierTav::MoyenneArrondie(int p, int s, int mode) const {
+    return ArrondirMoyenne(MoyenneBruteEnPlace(p, s), mode);
+}
+
+// --- Report-card average --------------------------------------------------------
+
+QString TFichierTav::MoyenneBulletin(int p, int s, int mode) const {
+    const QString a = MoyenneArrondie(p, s, mode);
+    long double va, vb;
+    const qsizetype i = qsizetype(NombreEleves()) * (p - 1) + (s - 1);
+    if (!LireNombre(a, va) || i >= points.size() || !LireNombre(points.at(i), vb)) return a;
+    return FormaterFixe(va + vb, 2);
+}
+
+// The number that the text of MoyenneBulletin reads as (NaN for none),
+// without writing the intermediate texts.
+long double TFichierTav::ValeurBulletin(int p, int s, int mode) const {
+    long double x;
+    if (!LireNombre(MoyenneBruteEnPlace(p, s), x)) return Indefini();
+    long double a = x;
+    if (ModeArrondi(mode)) {
+        const TArrondi r = ArrondirPositif(std::fabs(x), mode);
+        if (!r.trouve) return Indefini();
+        a = ValeurFixe(r.valeur, r.decimales);
+        if (x < 0) a = -a;
+    }
+    const qsizetype i = qsizetype(NombreEleves()) * (p - 1) + (s - 1);
+    long double b;
+    if (i >= points.size() || !LireNombre(points.at(i), b)) return a;
+    return ValeurFixe(a + b, 2);
+}

@@ -1,0 +1,64 @@
+// tavelin: the desktop program. One copy runs per user: a later start hands its files to it.
+#include "UnitePrincipale.h"
+#include "tavX_instanceUnique.h"
+#include "tavX_mesure.h"
+#include "tavX_options.h"
+#include "tavX_programme.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own French texts (standard buttons, file dialogs, context menus).
+void ChargerTraductionQt(QApplication& application) {
+    auto* traduction = new QTranslator(&application);
+    const QStringList dossiers = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+    };
+    for (const QString& dossier : dossiers) {
+        if (traduction->load(QStringLiteral("qtbase_fr"), dossier)) {
+            QApplication::installTranslator(traduction);
+            return;
+        }
+    }
+    delete traduction;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    Mesure::DepuisLancement();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(Programme::Nom());
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    ChargerTraductionQt(application);
+    Mesure::Ecrire(QStringLiteral("application prête %1 ms après le lancement du processus")
+                       .arg(Mesure::DepuisLancement(), 0, 'f', 1));
+
+    const QStringList arguments = QApplication::arguments().mid(1);
+    QStringList absolus;
+    for (const QString& argument : arguments)
+        absolus.append(QFileInfo(QDir::current(), argument).absoluteFilePath());
+
+    TInstanceUnique instance;
+    if (instance.DemarrerOuTransmettre(absolus)) {
+        Mesure::Ecrire(QStringLiteral("fichiers remis à la copie de Tavelin déjà ouverte"));
+        return 0;
+    }
+
+    TFormTavelin2 fenetre(arguments, QDir::currentPath());
+    QObject::connect(&instance, &TInstanceUnique::fichiersRecus, &fenetre,
+                     &TFormTavelin2::RecevoirFichiers);
+    fenetre.show();
+    Mesure::Ecrire(QStringLiteral("fenêtre principale créée %1 ms après le lancement du processus")
+                       .arg(Mesure::DepuisLancement(), 0, 'f', 1));
+    const int code = QApplication::exec();
+    Options::TerminerReglages();
+    return code;
+}

@@ -1,0 +1,1164 @@
+#include "UniteFeuilleClasse.h"
+
+#include "UnitePrincipale.h"
+#include "tavX_exceptions.h"
+#include "tavX_fichierTav.h"
+#include "tavX_globales.h"
+#include "tavX_grilleFeuille.h"
+#include "tavX_interlocuteur.h"
+#include "tavX_menuHistorique.h"
+#include "tavX_mesure.h"
+#include "tavX_options.h"
+#include "tavX_panneauGrille.h"
+#include "tavX_programme.h"
+#include "tavX_rangeeOnglets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int LargeurPanel4 = 20;
+constexpr int LargeurElevesInitiale = 200;
+const char* const AVenir = "tavAVenir";
+
+// A menu item. Without an action, the item belongs to a window still to come and stays disabled.
+QAction* Commande(QObject* contexte, QMenu* menu, const QString& texte,
+                  std::function<void()> action = {}, const QKeySequence& raccourci = {}) {
+    QAction* a = menu->addAction(texte);
+    if (!raccourci.isEmpty()) a->setShortcut(raccourci);
+    if (action) {
+        QObject::connect(a, &QAction::triggered, contexte, [action] { action(); });
+    } else {
+        a->setProperty(AVenir, true);
+        a->setEnabled(false);
+    }
+    return a;
+}
+
+QMenu* SousMenuAVenir(QMenu* menu, const QString& texte, const QStringList& elements) {
+    QMenu* sous = menu->addMenu(texte);
+    for (const QString& element : elements)
+        sous->addAction(element)->setEnabled(false);
+    sous->menuAction()->setProperty(AVenir, true);
+    sous->menuAction()->setEnabled(false);
+    return sous;
+}
+
+void Activer(QAction* action, bool condition) {
+    if (action) action->setEnabled(condition && !action->property(AVenir).toBool());
+}
+
+bool TexteDansPressePapiers() {
+    const QMimeData* donnees = QApplication::clipboard()->mimeData();
+    return donnees && donnees->hasText() && !QApplication::clipboard()->text().isEmpty();
+}
+
+QStringList LignesPressePapiers() {
+    QString texte = QApplication::clipboard()->text();
+    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texte.split(QLatin1Char('\n'));
+}
+
+QString NomSansDossier(const QString& chemin) {
+    return QFileInfo(chemin).fileName();
+}
+
+QLabel* Etiquette(QWidget* parent) {
+    auto* etiquette = new QLabel(parent);
+    etiquette->setFrameShape(QFrame::Panel);
+    etiquette->setFrameShadow(QFrame::Sunken);
+    etiquette->setMargin(2);
+    etiquette->setIndent(4);
+    etiquette->setTextFormat(Qt::PlainText);
+    return etiquette;
+}
+
+QToolButton* PetitBouton(QWidget* parent, Programme::TImage image, const QString& bulle) {
+    auto* bouton = new QToolButton(parent);
+    bouton->setIcon(Programme::Icone(image));
+    bouton->setToolTip(bulle);
+    bouton->setStatusTip(bulle);
+    bouton->setAutoRaise(true);
+    bouton->setFocusPolicy(Qt::NoFocus);
+    return bouton;
+}
+
+} // namespace
+
+// ---- Creation --------------------------------------------------------------------------------
+
+TFeuilleClasse* TFeuilleClasse::Creer(TFormTavelin2* principale, const QString& cheminDemande) {
+    QElapsedTimer chrono;
+    chrono.start();
+    const QString chemin =
+        cheminDemande.isEmpty() ? QString() : QFileInfo(cheminDemande).absoluteFilePath();
+
+    auto fichier = std::make_unique<TFichierTav>(chemin);
+    const double dureeChargement = chrono.nsecsElapsed() / 1.0e6;
+    if (!fichier->EstValide()) {
+        QString texte = QStringLiteral("Le fichier ") + QDir::toNativeSeparators(cheminDemande) +
+                        QStringLiteral(" n'est pas un fichier Tavelin valide.");
+        if (!fichier->CauseInvalidite().isEmpty())
+            texte += QStringLiteral("\n\n") + fichier->CauseInvalidite();
+        Erreur(nullptr, texte);
+        principale->ActualiserBoutons();
+        return nullptr;
+    }
+    if (chemin.isEmpty()) {
+        if (const auto& dialogue = TFormTavelin2::Extensions().nouvelleClasse) {
+            // Cancelled: no sheet, nothing said.
+            if (!dialogue(*fichier, principale)) return nullptr;
+        } else {
+            // Without the class dialog, a new class takes the default kinds of periods and
+            // report cards.
+            try {
+                fichier->InitialiserClasse(fichier->TypePeriodes(), fichier->TypeBulletins());
+            } catch (const TTavException& e) {
+                Erreur(principale, e.Message());
+                return nullptr;
+            }
+        }
+    }
+
+    auto* feuille = new TFeuilleClasse(principale, std::move(fichier), chemin);
+    feuille->chronoOuverture = chrono;
+    principale->AjouterFeuille(feuille);
+
+    if (!chemin.isEmpty()) {
+        Options::AjouterFichierHistorique(chemin);
+        if (Options::UtiliserHistorique()) feuille->ReconstruireHistorique();
+        principale->NotifHistorique();
+    }
+    feuille->NotifOnglets();
+    feuille->NotifTitre();
+    feuille->NotifStatut(0);
+    principale->NotifOngletsClasses();
+    feuille->EquilibrerPanneaux();
+    principale->ActualiserBoutons();
+
+    if (Mesure::Active()) {
+        Mesure::Ecrire(QStringLiteral("ouverture de %1 : chargement %2 ms, fenêtre créée %3 ms")
+                           .arg(chemin.isEmpty() ? QStringLiteral("(nouvelle classe)") : chemin)
+                           .arg(dureeChargement, 0, 'f', 1)
+                           .arg(chrono.nsecsElapsed() / 1.0e6, 0, 'f', 1));
+        feuille->premierAffichageMesure = true;
+    }
+    return feuille;
+}
+
+TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichierTav> fichierTav,
+                               const QString& chemin)
+    : QWidget(nullptr), principale(principale), fichier(std::move(fichierTav)), chemin(chemin),
+      logo(principale->Logo()) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(420, 260);
+
+    CreerPages();
+    CreerBarreDuBas();
+
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(2, 2, 2, 2);
+    disposition->setSpacing(2);
+    disposition->addWidget(pages, 1);
+    auto* bas = findChild<QWidget*>(QStringLiteral("BarreDuBas"));
+    disposition->addWidget(bas);
+
+    // Period tabs, and the current period.
+    const QStringList periodes = fichier->ListePeriodes();
+    tabControlGrillesNotes->DefinirOnglets(periodes);
+    tabControlGrillesBilan->DefinirOnglets(periodes + QStringList{QStringLiteral("Sur l'année")});
+    tabControlGraphes->DefinirOnglets(periodes);
+    periodeCourante = PeriodeInitiale(*fichier);
+    tabControlGrillesNotes->SelectionnerOnglet(periodeCourante - 1);
+    tabControlGrillesBilan->SelectionnerOnglet(0);
+    tabControlGraphes->SelectionnerOnglet(0);
+
+    tabSet1->setCurrentIndex(PageNotes);
+    pages->setCurrentIndex(PageNotes);
+
+    CreerMenus();
+    ConstruireMenusVues();
+    PreparerMenuCopier();
+    ActualiserPanneaux();
+    NotifModifie();
+}
+
+TFeuilleClasse::~TFeuilleClasse() = default;
+
+int TFeuilleClasse::PeriodeInitiale(const TFichierTav& fichier) {
+    for (int p = fichier.NombrePeriodes(); p >= 1; --p) {
+        if (fichier.NombreSeries(p) > 0) return p;
+    }
+    return 1;
+}
+
+void TFeuilleClasse::CreerPages() {
+    pages = new QStackedWidget(this);
+
+    // Page "Grilles de notes": students, grades, then the averages at the right.
+    tabControlGrillesNotes = new TRangeeOnglets(pages);
+    auto* zoneNotes = new QWidget;
+    panelEleves = new TPanneauGrille(QStringLiteral("Pas d'élève dans la classe"), zoneNotes);
+    panelEleves->setObjectName(QStringLiteral("PanelEleves"));
+    panelEleves->setFixedWidth(LargeurElevesInitiale);
+    panelNotes =
+        new TPanneauGrille(QStringLiteral("Pas de séries de notes pour cette période"), zoneNotes);
+    panelNotes->setObjectName(QStringLiteral("PanelNotes"));
+    panelNotes->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+
+    panel2 = new QWidget(zoneNotes);
+    panel2->setObjectName(QStringLiteral("Panel2"));
+    panel2->setMinimumWidth(LargeurPanel4);
+    panel4 = new QWidget(panel2);
+    panel4->setObjectName(QStringLiteral("Panel4"));
+    panel4->setFixedWidth(LargeurPanel4);
+    speedButtonMoyennes = PetitBouton(panel4, Programme::TImage::AgrandirMoyennes,
+                                      QStringLiteral("Agrandir / réduire la grille des moyennes"));
+    speedButtonNotes = PetitBouton(panel4, Programme::TImage::AgrandirNotes,
+                                   QStringLiteral("Agrandir / réduire la grille des notes"));
+    speedButtonEgaliserPanneau =
+        PetitBouton(panel4, Programme::TImage::Equilibrer,
+                    QStringLiteral("Equilibrer la taille entre la grille des notes et la grillle "
+                                   "des moyennes"));
+    for (QToolButton* bouton :
+         {speedButtonMoyennes, speedButtonNotes, speedButtonEgaliserPanneau}) {
+        bouton->setFixedSize(LargeurPanel4, 22);
+        bouton->setIconSize(QSize(14, 14));
+    }
+    connect(speedButtonMoyennes, &QToolButton::clicked, this, &TFeuilleClasse::BoutonMoyennes);
+    connect(speedButtonNotes, &QToolButton::clicked, this, &TFeuilleClasse::BoutonNotes);
+    connect(speedButtonEgaliserPanneau, &QToolButton::clicked, this,
+            &TFeuilleClasse::EquilibrerPanneaux);
+    auto* colonneBoutons = new QVBoxLayout(panel4);
+    colonneBoutons->setContentsMargins(0, 0, 0, 0);
+    colonneBoutons->setSpacing(2);
+    colonneBoutons->addWidget(speedButtonMoyennes);
+    colonneBoutons->addWidget(speedButtonNotes);
+    colonneBoutons->addWidget(speedButtonEgaliserPanneau);
+    colonneBoutons->addStretch(1);
+
+    panelMoyennes = new TPanneauGrille(QString(), panel2);
+    panelMoyennes->setObjectName(QStringLiteral("PanelMoyennes"));
+    panelMoyennes->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    auto* dispositionPanel2 = new QHBoxLayout(panel2);
+    dispositionPanel2->setContentsMargins(0, 0, 0, 0);
+    dispositionPanel2->setSpacing(0);
+    dispositionPanel2->addWidget(panel4);
+    dispositionPanel2->addWidget(panelMoyennes, 1);
+
+    separateur = new QSplitter(Qt::Horizontal, zoneNotes);
+    separateur->setChildrenCollapsible(true);
+    separateur->addWidget(panelNotes);
+    separateur->addWidget(panel2);
+    separateur->setCollapsible(0, true);
+    separateur->setCollapsible(1, false);
+    separateur->setStretchFactor(0, 1);
+    separateur->setStretchFactor(1, 1);
+
+    auto* dispositionNotes = new QHBoxLayout(zoneNotes);
+    dispositionNotes->setContentsMargins(0, 0, 0, 0);
+    dispositionNotes->setSpacing(2);
+    dispositionNotes->addWidget(panelEleves);
+    dispositionNotes->addWidget(separateur, 1);
+    tabControlGrillesNotes->DefinirContenu(zoneNotes);
+    connect(tabControlGrillesNotes, &TRangeeOnglets::ongletChoisi, this,
+            &TFeuilleClasse::ChoisirPeriode);
+
+    // Page "Grilles de bilans".
+    tabControlGrillesBilan = new TRangeeOnglets(pages);
+    panelBilan = new TPanneauGrille(QString());
+    panelBilan->setObjectName(QStringLiteral("PanelBilan"));
+    tabControlGrillesBilan->DefinirContenu(panelBilan);
+    connect(tabControlGrillesBilan, &TRangeeOnglets::ongletChoisi, this,
+            &TFeuilleClasse::ChoisirOngletBilan);
+
+    // Page "Graphes": the graph's student list at the left, the chart in the period tabs.
+    auto* pageGraphes = new QWidget(pages);
+    panelElevesGraphe =
+        new TPanneauGrille(QStringLiteral("Pas d'élève dans la classe"), pageGraphes);
+    panelElevesGraphe->setObjectName(QStringLiteral("PanelElevesGraphe"));
+    panelElevesGraphe->setFixedWidth(LargeurElevesInitiale);
+    tabControlGraphes = new TRangeeOnglets(pageGraphes);
+    panelGraphe = new TPanneauGrille(QString());
+    panelGraphe->setObjectName(QStringLiteral("Chart1"));
+    tabControlGraphes->DefinirContenu(panelGraphe);
+    connect(tabControlGraphes, &TRangeeOnglets::ongletChoisi, this,
+            &TFeuilleClasse::ChoisirOngletGraphe);
+    auto* dispositionGraphes = new QHBoxLayout(pageGraphes);
+    dispositionGraphes->setContentsMargins(0, 0, 0, 0);
+    dispositionGraphes->setSpacing(2);
+    dispositionGraphes->addWidget(panelElevesGraphe);
+    dispositionGraphes->addWidget(tabControlGraphes, 1);
+
+    pages->addWidget(tabControlGrillesNotes);
+    pages->addWidget(tabControlGrillesBilan);
+    pages->addWidget(pageGraphes);
+}
+
+void TFeuilleClasse::CreerBarreDuBas() {
+    auto* bas = new QWidget(this);
+    bas->setObjectName(QStringLiteral("BarreDuBas"));
+
+    imageFeuVert = new QLabel(bas);
+    imageFeuVert->setPixmap(Programme::Icone(Programme::TImage::FeuVert).pixmap(16, 16));
+    imageFeuVert->setToolTip(QStringLiteral("Fichier non modifié : sauvegarde inutile"));
+    imageFeuVert->setStatusTip(imageFeuVert->toolTip());
+    imageFeuRouge = new QLabel(bas);
+    imageFeuRouge->setPixmap(Programme::Icone(Programme::TImage::FeuRouge).pixmap(16, 16));
+    imageFeuRouge->setToolTip(QStringLiteral("Fichier modifié : sauvegarde nécessaire"));
+    imageFeuRouge->setStatusTip(imageFeuRouge->toolTip());
+
+    speedButtonRecalculerMoyennes = PetitBouton(bas, Programme::TImage::Recalculer,
+                                                QStringLiteral("Recalculer toutes les moyennes"));
+    speedButtonRecalculerMoyennes->setIconSize(QSize(16, 16));
+    connect(speedButtonRecalculerMoyennes, &QToolButton::clicked, this,
+            &TFeuilleClasse::RecalculerMoyennes);
+
+    tabSet1 = new QTabBar(bas);
+    tabSet1->setShape(QTabBar::RoundedSouth);
+    tabSet1->setDrawBase(false);
+    tabSet1->setExpanding(false);
+    tabSet1->setFocusPolicy(Qt::NoFocus);
+    tabSet1->addTab(QStringLiteral("Grilles de &notes"));
+    tabSet1->addTab(QStringLiteral("Grilles de &bilans"));
+    tabSet1->addTab(QStringLiteral("&Graphes"));
+    tabSet1->setUsesScrollButtons(false);
+    tabSet1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(tabSet1, &QTabBar::currentChanged, this, [this](int page) {
+        if (page >= 0) ChoisirPage(page);
+    });
+
+    label2 = Etiquette(bas);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label1 = Etiquette(bas);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label3 = Etiquette(bas);
+    label3->setObjectName(QStringLiteral("Label3"));
+
+    auto* ligne = new QHBoxLayout(bas);
+    ligne->setContentsMargins(2, 0, 2, 0);
+    ligne->setSpacing(4);
+    ligne->addWidget(imageFeuVert);
+    ligne->addWidget(imageFeuRouge);
+    ligne->addWidget(speedButtonRecalculerMoyennes);
+    ligne->addWidget(tabSet1, 0, Qt::AlignTop);
+    ligne->addSpacing(6);
+    ligne->addWidget(label2);
+    ligne->addSpacing(10);
+    ligne->addWidget(label1);
+    ligne->addSpacing(10);
+    ligne->addWidget(label3);
+    ligne->addStretch(1);
+}
+
+// ---- Menus -----------------------------------------------------------------------------------
+
+void TFeuilleClasse::CreerMenus() {
+    TFormTavelin2* p = principale;
+
+    menuFichier = new QMenu(QStringLiteral("&Fichier"), this);
+    Commande(
+        this, menuFichier, QStringLiteral("&Nouvelle classe ..."),
+        [p] { p->CommandeNouvelleClasse(); }, QKeySequence(QStringLiteral("Ctrl+N")));
+    Commande(
+        this, menuFichier, QStringLiteral("&Ouvrir ..."), [p] { p->CommandeOuvrir(); },
+        QKeySequence(QStringLiteral("Ctrl+O")));
+    Commande(this, menuFichier, QStringLiteral("&Fermer"), [this] {
+        if (QMdiSubWindow* sous = SousFenetre())
+            sous->close();
+        else
+            close();
+    });
+    menuFichier->addSeparator();
+    actionConfigurer = Commande(this, menuFichier, QStringLiteral("Config&urer ..."),
+                                [this] { CommandeOptions(); });
+    Commande(this, menuFichier, QStringLiteral("Infor&mations sur la classe ..."));
+    menuFichier->addSeparator();
+    Commande(
+        this, menuFichier, QStringLiteral("Enregi&strer"), [this] { Enregistrer(); },
+        QKeySequence(QStringLiteral("Ctrl+S")));
+    Commande(this, menuFichier, QStringLiteral("En&registrer sous ..."),
+             [this] { EnregistrerSous(); });
+    Commande(this, menuFichier, QStringLiteral("Tout &enregistrer"),
+             [p] { p->NotifToutEnregistrer(); });
+    menuFichier->addSeparator();
+    Commande(this, menuFichier, QStringLiteral("E&xporter ..."));
+    menuCopier = menuFichier->addMenu(QStringLiteral("Copier le fic&hier sur le ..."));
+    connect(menuCopier, &QMenu::aboutToShow, this, &TFeuilleClasse::PreparerMenuCopier);
+    Commande(this, menuFichier, QStringLiteral("En&voyer le fichier par courrier électronique ..."),
+             [this] { EnvoyerParCourrier(); });
+    Commande(this, menuFichier, QStringLiteral("Clôner le fichier ..."));
+    menuFichier->addSeparator();
+    actionImprimer = Commande(
+        this, menuFichier, QStringLiteral("Im&primer ..."), [this] { CommandeImprimer(); },
+        QKeySequence(QStringLiteral("Ctrl+P")));
+    Commande(this, menuFichier, QStringLiteral("&Configurer l'impression ..."));
+    menuFichier->addSeparator();
+    actionQuitter = Commande(
+        this, menuFichier, QStringLiteral("&Quitter"), [p] { p->close(); },
+        QKeySequence(QStringLiteral("Ctrl+Q")));
+    connect(menuFichier, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuFichier);
+
+    menuEleves = new QMenu(QStringLiteral("&Liste des élèves"), this);
+    actionCreerListe = Commande(this, menuEleves, QStringLiteral("C&réer  ..."));
+    SousMenuAVenir(
+        menuEleves, QStringLiteral("&Importer la liste des élèves ..."),
+        {QStringLiteral("depuis un fichier Tavelin"), QStringLiteral("depuis un fichier texte")});
+    menuEleves->addSeparator();
+    actionCollerNoms = Commande(
+        this, menuEleves, QStringLiteral("C&oller les noms des élèves depuis le Presse-Papiers"),
+        [this] { CollerNomsEleves(); });
+    actionCollerDates = Commande(
+        this, menuEleves, QStringLiteral("Co&ller les dates de naissance depuis le Presse-Papiers"),
+        [this] { CollerDatesNaissance(); });
+    actionCopierListe = Commande(
+        this, menuEleves, QStringLiteral("&Copier la liste des élèves dans le Presse-Papiers"),
+        [this] { CopierListeEleves(); });
+    menuEleves->addSeparator();
+    actionAjouterEleve = Commande(this, menuEleves, QStringLiteral("&Ajouter un élève ..."));
+    actionSupprimerEleve = Commande(this, menuEleves, QStringLiteral("&Supprimer un élève ..."));
+    actionModifierEleve =
+        Commande(this, menuEleves, QStringLiteral("&Modifier les informations d'un élève ..."));
+    connect(menuEleves, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuEleves);
+
+    menuSeries = new QMenu(QStringLiteral("&Série de notes"), this);
+    actionAjouterSerie =
+        Commande(this, menuSeries, QStringLiteral("&Ajouter une série de notes ..."), {},
+                 QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    actionSupprimerSeries =
+        Commande(this, menuSeries, QStringLiteral("&Supprimer des séries de notes ..."), {},
+                 QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    menuSeries->addSeparator();
+    actionCreerSerie =
+        Commande(this, menuSeries,
+                 QStringLiteral("&Créer une série de notes à partir de plusieurs autres ..."));
+    actionTransformerSerie =
+        Commande(this, menuSeries, QStringLiteral("&Transformer une série de notes ..."));
+    actionReorganiser =
+        Commande(this, menuSeries, QStringLiteral("&Réorganiser les séries de notes ..."));
+    actionInformationsSeries =
+        Commande(this, menuSeries, QStringLiteral("&Informations sur les séries de notes ..."));
+    menuSeries->addSeparator();
+    menuImporterSerie = SousMenuAVenir(
+        menuSeries, QStringLiteral("Im&porter une série de notes ..."),
+        {QStringLiteral("depuis un fichier Tavelin"), QStringLiteral("depuis un fichier texte")});
+    Commande(this, menuSeries, QStringLiteral("Copier des modèles de séries de notes ..."));
+    connect(menuSeries, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuSeries);
+
+    menuGraphes = new QMenu(QStringLiteral("G&raphes"), this);
+    QMenu* coller = menuGraphes->addMenu(QStringLiteral("Coller dans le Presse-Papiers"));
+    for (const QString& format :
+         {QStringLiteral("Format &Bitmap (.bmp)"), QStringLiteral("Format &Metafile (.wmf)"),
+          QStringLiteral("Format &Enhanced Metafile (.emf)")})
+        Commande(this, coller, format);
+    actionsGraphe << coller->menuAction();
+    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Exporter ..."));
+    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Imprimer ..."));
+    for (QAction* a : std::as_const(actionsGraphe))
+        a->setProperty(AVenir, true);
+    connect(menuGraphes, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuGraphes);
+
+    menuVues = new QMenu(QStringLiteral("&Vues"), this);
+    menuVueNotes = menuVues->addMenu(QStringLiteral("Grille de &notes"));
+    menuVueBilan = menuVues->addMenu(QStringLiteral("Grille de &bilan"));
+    menuVueGraphes = menuVues->addMenu(QStringLiteral("&Graphes"));
+
+    menuOutils = new QMenu(QStringLiteral("&Outils"), this);
+    actionAppreciations =
+        Commande(this, menuOutils, QStringLiteral("&Appréciations des bulletins ..."));
+    actionCopierAppreciations = Commande(
+        this, menuOutils, QStringLiteral("C&opier les appréciations dans le Presse-Papiers ..."));
+    actionPoints = Commande(this, menuOutils, QStringLiteral("&Points en plus ou en moins"));
+    Commande(this, menuOutils, QStringLiteral("&Bilan élève"));
+    menuOutils->addSeparator();
+    Commande(this, menuOutils, QStringLiteral("&Fusionner plusieurs fichiers"));
+    Commande(this, menuOutils, QStringLiteral("&Récupérer un fichier .bak"),
+             [p] { p->CommandeRecupererBak(); });
+    Commande(this, menuOutils, QStringLiteral("&Sauvegarder vos fichiers"));
+    Commande(this, menuOutils, QStringLiteral("&Bulletins"));
+    Commande(this, menuOutils, QStringLiteral("Ca&lculatrice"), [p] { p->CommandeCalculatrice(); });
+    connect(menuOutils, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuOutils);
+
+    menus = {menuFichier, menuEleves, menuSeries, menuGraphes, menuVues, menuOutils};
+}
+
+void TFeuilleClasse::ConstruireMenusVues() {
+    menuVueNotes->clear();
+    menuVueBilan->clear();
+    menuVueGraphes->clear();
+    const QStringList periodes = fichier->ListePeriodes();
+    for (int i = 0; i < periodes.size(); ++i) {
+        QString legende = periodes.at(i);
+        legende.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        connect(menuVueNotes->addAction(legende), &QAction::triggered, this, [this, i] {
+            ChoisirPage(PageNotes);
+            tabControlGrillesNotes->Choisir(i);
+        });
+        connect(menuVueBilan->addAction(legende), &QAction::triggered, this, [this, i] {
+            ChoisirPage(PageBilans);
+            tabControlGrillesBilan->Choisir(i);
+        });
+        connect(menuVueGraphes->addAction(legende), &QAction::triggered, this, [this, i] {
+            ChoisirPage(PageGraphes);
+            tabControlGraphes->Choisir(i);
+        });
+    }
+    const int annee = int(periodes.size());
+    connect(menuVueBilan->addAction(QStringLiteral("Sur l'année")), &QAction::triggered, this,
+            [this, annee] {
+                ChoisirPage(PageBilans);
+                tabControlGrillesBilan->Choisir(annee);
+            });
+}
+
+void TFeuilleClasse::PreparerMenuCopier() {
+    menuCopier->clear();
+    const QStringList lecteurs = Globales::LecteursAmovibles();
+    if (lecteurs.isEmpty()) {
+        menuCopier->addAction(QStringLiteral("(aucun lecteur amovible)"))->setEnabled(false);
+        return;
+    }
+    for (const QString& lecteur : lecteurs) {
+#ifdef Q_OS_WIN
+        QString legende = QStringLiteral("lecteur ") + lecteur + QLatin1Char(':');
+#else
+        QString legende = QStringLiteral("lecteur ") + lecteur;
+#endif
+        legende.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        connect(menuCopier->addAction(legende), &QAction::triggered, this,
+                [this, lecteur] { CopierSurLecteur(lecteur); });
+    }
+}
+
+void TFeuilleClasse::ActiverMenuFichier() {
+    Activer(actionConfigurer, bool(TFormTavelin2::Extensions().options));
+    Activer(actionImprimer, bool(TFormTavelin2::Extensions().imprimer));
+}
+
+void TFeuilleClasse::ActiverMenuEleves() {
+    const int n = fichier->NombreEleves();
+    const bool texte = TexteDansPressePapiers();
+    Activer(actionCreerListe, n == 0);
+    Activer(actionCollerNoms, n == 0 && texte);
+    Activer(actionCollerDates, texte && n >= 1);
+    Activer(actionCopierListe, n >= 1);
+    Activer(actionAjouterEleve, n >= 1 && n <= 49);
+    Activer(actionSupprimerEleve, n >= 1);
+    Activer(actionModifierEleve, n >= 1);
+}
+
+void TFeuilleClasse::ActiverMenuSeries() {
+    const int n = fichier->NombreEleves();
+    const int annee = fichier->NombreSeriesAnnee();
+    Activer(actionAjouterSerie, n >= 1);
+    Activer(actionSupprimerSeries, annee >= 1);
+    Activer(actionCreerSerie, annee > 1);
+    Activer(actionTransformerSerie, annee >= 1);
+    Activer(actionReorganiser, annee >= 1);
+    Activer(actionInformationsSeries, annee >= 1);
+    Activer(menuImporterSerie->menuAction(), n >= 1);
+}
+
+void TFeuilleClasse::ActiverMenuGraphes() {
+    const bool grapheVisible = panelGraphe->GrilleAffichee() && panelGraphe->Grille();
+    for (QAction* a : std::as_const(actionsGraphe))
+        Activer(a, grapheVisible);
+}
+
+void TFeuilleClasse::ActiverMenuOutils() {
+    const bool donnees = fichier->NombreEleves() > 0 && fichier->NombreSeries(periodeCourante) > 0;
+    Activer(actionAppreciations, donnees);
+    Activer(actionCopierAppreciations, donnees);
+    Activer(actionPoints, donnees);
+}
+
+void TFeuilleClasse::ReconstruireHistorique() {
+    QPointer<TFormTavelin2> p(principale);
+    MenuHistorique::Reconstruire(menuFichier, actionQuitter, [p](const QString& cheminHistorique) {
+        if (p) p->OuvrirOuMontrer(cheminHistorique);
+    });
+}
+
+// ---- Identity --------------------------------------------------------------------------------
+
+QString TFeuilleClasse::NomClasse() const {
+    return fichier->Classe();
+}
+QString TFeuilleClasse::Matiere() const {
+    return fichier->Matiere();
+}
+QString TFeuilleClasse::Enseignant() const {
+    return fichier->Enseignant();
+}
+
+QMdiSubWindow* TFeuilleClasse::SousFenetre() const {
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void TFeuilleClasse::Activation() {
+    principale->SelectionnerOngletFeuille(this);
+}
+
+// ---- Pages and tabs --------------------------------------------------------------------------
+
+void TFeuilleClasse::ChoisirPage(int page) {
+    if (page < PageNotes || page > PageGraphes) return;
+    if (tabSet1->currentIndex() != page) {
+        // The tab set's own signal comes back here.
+        tabSet1->setCurrentIndex(page);
+        return;
+    }
+    pages->setCurrentIndex(page);
+    switch (page) {
+    case PageNotes: {
+        const int p = tabControlGrillesNotes->Onglet() + 1;
+        if (grilles.notes) grilles.notes->NotifPeriode(p, 0);
+        if (grilles.moyennes) grilles.moyennes->NotifMoyennes(p, 0);
+        NotifStatut(0);
+        break;
+    }
+    case PageBilans:
+        if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
+        NotifStatut(1);
+        break;
+    case PageGraphes:
+        if (grilles.elevesGraphe)
+            grilles.elevesGraphe->NotifPeriode(tabControlGraphes->Onglet() + 1, 0);
+        NotifStatut(1);
+        break;
+    }
+    ActualiserPanneaux();
+}
+
+void TFeuilleClasse::ChoisirPeriode(int onglet) {
+    if (onglet < 0 || onglet >= fichier->NombrePeriodes()) return;
+    tabControlGrillesNotes->SelectionnerOnglet(onglet);
+    periodeCourante = onglet + 1;
+    if (grilles.notes) grilles.notes->NotifPeriode(periodeCourante, 0);
+    if (grilles.eleves) grilles.eleves->NotifPeriode(periodeCourante, 0);
+    if (grilles.moyennes) grilles.moyennes->NotifMoyennes(periodeCourante, 0);
+    NotifStatut(0);
+    ActualiserPanneaux();
+}
+
+void TFeuilleClasse::ChoisirOngletBilan(int onglet) {
+    tabControlGrillesBilan->SelectionnerOnglet(onglet);
+    if (grilles.bilan) grilles.bilan->NotifPeriode(onglet + 1, 0);
+}
+
+void TFeuilleClasse::ChoisirOngletGraphe(int onglet) {
+    tabControlGraphes->SelectionnerOnglet(onglet);
+    if (grilles.elevesGraphe) grilles.elevesGraphe->NotifPeriode(onglet + 1, 0);
+    ActualiserPanneaux();
+}
+
+void TFeuilleClasse::ActualiserPanneaux() {
+    const bool eleves = fichier->NombreEleves() > 0;
+    panelEleves->AfficherGrille(eleves);
+    panelElevesGraphe->AfficherGrille(eleves);
+    panelNotes->AfficherGrille(fichier->NombreSeries(periodeCourante) > 0);
+    panelMoyennes->AfficherGrille(true);
+    panelBilan->AfficherGrille(true);
+    const int periodeGraphe = tabControlGraphes->Onglet() + 1;
+    panelGraphe->AfficherGrille(periodeGraphe >= 1 && periodeGraphe <= fichier->NombrePeriodes() &&
+                                fichier->NombreSeries(periodeGraphe) > 0);
+}
+
+// ---- Grid areas ------------------------------------------------------------------------------
+
+int TFeuilleClasse::LargeurNotes() const {
+    return separateur->sizes().value(0);
+}
+
+int TFeuilleClasse::LargeurMoyennes() const {
+    return std::max(0, separateur->sizes().value(1) - LargeurPanel4);
+}
+
+void TFeuilleClasse::DefinirLargeurs(int notes, int panneau2) {
+    separateur->setSizes({std::max(0, notes), std::max(LargeurPanel4, panneau2)});
+}
+
+int TFeuilleClasse::PartNotesEquilibree(int largeurPanel4, int largeurNotes, int largeurMoyennes) {
+    const int total = largeurPanel4 + largeurNotes + largeurMoyennes;
+    const int moitie = total / 2;
+    if (total % 2 == 0) return moitie;
+    // A half: to the even neighbour.
+    return (moitie % 2 == 0) ? moitie : moitie + 1;
+}
+
+void TFeuilleClasse::BoutonMoyennes() {
+    const int notes = LargeurNotes();
+    const int panneau2 = separateur->sizes().value(1);
+    if (notes != 0) {
+        largeurNotesRetenue = notes;
+        DefinirLargeurs(0, panneau2 + notes);
+        speedButtonNotes->setEnabled(false);
+    } else {
+        DefinirLargeurs(largeurNotesRetenue, panneau2 - largeurNotesRetenue);
+        speedButtonNotes->setEnabled(true);
+    }
+}
+
+void TFeuilleClasse::BoutonNotes() {
+    const int notes = LargeurNotes();
+    const int moyennes = LargeurMoyennes();
+    if (moyennes != 0) {
+        largeurMoyennesRetenue = moyennes;
+        DefinirLargeurs(notes + moyennes, LargeurPanel4);
+        speedButtonMoyennes->setEnabled(false);
+    } else {
+        DefinirLargeurs(notes - largeurMoyennesRetenue, LargeurPanel4 + largeurMoyennesRetenue);
+        speedButtonMoyennes->setEnabled(true);
+    }
+}
+
+void TFeuilleClasse::EquilibrerPanneaux() {
+    const QList<int> tailles = separateur->sizes();
+    if (tailles.value(0) + tailles.value(1) <= 0) {
+        // Not laid out yet: done when the sheet gets its size.
+        equilibreEnAttente = true;
+        return;
+    }
+    equilibreEnAttente = false;
+    const int notes = LargeurNotes(), moyennes = LargeurMoyennes();
+    const int part = PartNotesEquilibree(LargeurPanel4, notes, moyennes);
+    DefinirLargeurs(part, LargeurPanel4 + notes + moyennes - part);
+    speedButtonMoyennes->setEnabled(true);
+    speedButtonNotes->setEnabled(true);
+}
+
+void TFeuilleClasse::resizeEvent(QResizeEvent* evenement) {
+    QWidget::resizeEvent(evenement);
+    if (equilibreEnAttente) {
+        QPointer<TFeuilleClasse> moi(this);
+        QTimer::singleShot(0, this, [moi] {
+            if (moi && moi->equilibreEnAttente) moi->EquilibrerPanneaux();
+        });
+    }
+}
+
+void TFeuilleClasse::paintEvent(QPaintEvent* evenement) {
+    QWidget::paintEvent(evenement);
+    if (premierAffichageMesure) {
+        premierAffichageMesure = false;
+        Mesure::Ecrire(QStringLiteral("ouverture de %1 : feuille affichée après %2 ms")
+                           .arg(chemin.isEmpty() ? QStringLiteral("(nouvelle classe)") : chemin)
+                           .arg(chronoOuverture.nsecsElapsed() / 1.0e6, 0, 'f', 1));
+    }
+}
+
+// ---- Notifications ---------------------------------------------------------------------------
+
+void TFeuilleClasse::NotifSelectionLigne(int ligne, int colonne) {
+    NotifSelectionNotes(ligne, colonne);
+    if (ligne != 0 && grilles.moyennes) grilles.moyennes->SelectionnerCellules(ligne, 0, 3);
+}
+
+void TFeuilleClasse::NotifSelectionNotes(int ligne, int colonne) {
+    const int series = fichier->NombreSeries(periodeCourante);
+    if (series > 0 && ligne != 0 && grilles.notes) {
+        if (colonne == -1)
+            grilles.notes->SelectionnerCellules(ligne, 0, series - 1);
+        else
+            grilles.notes->SelectionnerCellules(ligne, colonne, colonne);
+    }
+    if (ligne != 0 && grilles.eleves) grilles.eleves->SelectionnerCellules(ligne, 1, 1);
+}
+
+void TFeuilleClasse::NotifDefilement(int ligneHaut) {
+    for (TGrilleFeuille* grille : {grilles.notes, grilles.moyennes, grilles.eleves})
+        if (grille) grille->DefilerVers(ligneHaut);
+}
+
+void TFeuilleClasse::NotifRecalculerBilan(int option) {
+    fichier->InvaliderCalculs();
+    if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, option);
+}
+
+void TFeuilleClasse::NotifEleves(int w, int l) {
+    for (TGrilleFeuille* grille : {grilles.eleves, grilles.elevesGraphe, grilles.bilan})
+        if (grille) grille->NotifEleves(w, l);
+    ActualiserPanneaux();
+}
+
+void TFeuilleClasse::NotifRedessiner() {
+    for (TGrilleFeuille* grille : {grilles.notes, grilles.eleves, grilles.moyennes, grilles.bilan})
+        if (grille) grille->Redessiner();
+    if (grilles.elevesGraphe)
+        grilles.elevesGraphe->NotifPeriode(tabControlGraphes->Onglet() + 1, 0);
+}
+
+void TFeuilleClasse::NotifTitre() {
+    const int n = fichier->NombreEleves();
+    QString eleves;
+    if (n == 0)
+        eleves = QStringLiteral(" - aucun élève");
+    else if (n == 1)
+        eleves = QStringLiteral(" - 1 élève");
+    else
+        eleves = QStringLiteral(" - ") + QString::number(n) + QStringLiteral(" élèves");
+    label2->setText(fichier->Classe() + eleves);
+    setWindowTitle(fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(chemin));
+    principale->NotifOngletsClasses();
+}
+
+void TFeuilleClasse::NotifMoyennes(int periode, int ligne) {
+    if (grilles.moyennes)
+        grilles.moyennes->NotifMoyennes(periode == 0 ? periodeCourante : periode, ligne);
+}
+
+void TFeuilleClasse::NotifNotes(int periode) {
+    if (grilles.notes) grilles.notes->NotifPeriode(periode, 0);
+}
+
+void TFeuilleClasse::NotifModifie() {
+    const bool modifie = fichier->EstModifie();
+    imageFeuRouge->setVisible(modifie);
+    imageFeuVert->setVisible(!modifie);
+}
+
+void TFeuilleClasse::NotifOnglets() {
+    tabControlGrillesNotes->DefinirPlacement(Options::OngletsGrillesNotes());
+    tabControlGrillesBilan->DefinirPlacement(Options::OngletsGrillesBilans());
+    tabControlGraphes->DefinirPlacement(Options::OngletsGraphes());
+}
+
+QString TFeuilleClasse::TexteNombreNotes(int nombre) {
+    if (nombre == 0) return QStringLiteral("Aucune note");
+    if (nombre == 1) return QStringLiteral("Une note");
+    return QString::number(nombre) + QStringLiteral(" notes");
+}
+
+QString TFeuilleClasse::TexteNombreSeries(const QString& debut, int nombre) {
+    if (nombre == 0) return debut + QStringLiteral(" : aucune série de notes");
+    if (nombre == 1) return debut + QStringLiteral(" : 1 série de notes");
+    return debut + QStringLiteral(" : ") + QString::number(nombre) +
+           QStringLiteral(" séries de notes");
+}
+
+void TFeuilleClasse::NotifStatut(int option) {
+    if (option != 0) {
+        label1->hide();
+        label3->hide();
+        return;
+    }
+    const int s = fichier->NombreSeries(periodeCourante);
+    const int y = fichier->NombreSeriesAnnee();
+    const int n = fichier->NombreEleves();
+    label1->setText(TexteNombreSeries(fichier->NomPeriode(periodeCourante), s) +
+                    QStringLiteral(" - ") + TexteNombreNotes(n * s));
+    label3->setText(TexteNombreSeries(QStringLiteral("Sur l'année"), y) + QStringLiteral(" - ") +
+                    TexteNombreNotes(n * y));
+    label1->show();
+    label3->show();
+}
+
+void TFeuilleClasse::NotifLargeurEleves(int largeur) {
+    panelEleves->setFixedWidth(largeur + 2);
+    panelElevesGraphe->setFixedWidth(largeur + 2);
+}
+
+void TFeuilleClasse::NotifToutRecalculer() {
+    for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
+        fichier->MarquerPeriode(p, true);
+    fichier->InvaliderCalculs();
+}
+
+void TFeuilleClasse::RafraichirGrilles(bool seriesChangees) {
+    fichier->InvaliderCalculs();
+    if (grilles.notes) grilles.notes->NotifPeriode(periodeCourante, 0);
+    if (grilles.moyennes) grilles.moyennes->NotifMoyennes(periodeCourante, 0);
+    if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
+    if (seriesChangees) NotifStatut(0);
+    ActualiserPanneaux();
+}
+
+void TFeuilleClasse::RafraichirListesEleves() {
+    if (grilles.eleves) grilles.eleves->NotifEleves(0, 0);
+    if (grilles.elevesGraphe) grilles.elevesGraphe->NotifEleves(0, 0);
+    ActualiserPanneaux();
+    NotifTitre();
+}
+
+void TFeuilleClasse::RecalculerMoyennes() {
+    NotifToutRecalculer();
+    switch (pages->currentIndex()) {
+    case PageNotes: {
+        const int p = tabControlGrillesNotes->Onglet() + 1;
+        if (grilles.notes) grilles.notes->NotifPeriode(p, 0);
+        if (grilles.moyennes) grilles.moyennes->NotifMoyennes(p, 0);
+        break;
+    }
+    case PageBilans:
+        if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
+        break;
+    case PageGraphes:
+        if (grilles.elevesGraphe)
+            grilles.elevesGraphe->NotifPeriode(tabControlGraphes->Onglet() + 1, 0);
+        break;
+    }
+}
+
+// ---- Saving ----------------------------------------------------------------------------------
+
+bool TFeuilleClasse::QuestionAncienFormat() {
+    if (!fichier->EstImporte()) return true;
+    return Question(this,
+                    QStringLiteral("Le fichier \"") + NomSansDossier(fichier->NomFichier()) +
+                        QStringLiteral("\" que vous allez enregistrer est au format d'une ancienne "
+                                       "version de Tavelin.") +
+                        QStringLiteral("\n\r\n\r") +
+                        QStringLiteral("Si vous confirmez, il sera enregistré au nouveau format "
+                                       "mais ne pourra plus être relu par l'ancienne version.") +
+                        QStringLiteral("\n\r\n\r") +
+                        QStringLiteral("Voulez vous enregistrer ce fichier ?"),
+                    TIcone::Erreur);
+}
+
+bool TFeuilleClasse::EnregistrerVers(const QString& cheminCible) {
+    const QString cible = QFileInfo(cheminCible).absoluteFilePath();
+    try {
+        fichier->Enregistrer(cible);
+    } catch (const TTavException& e) {
+        QString texte = e.Message();
+        if (!fichier->CauseErreurEnregistrement().isEmpty())
+            texte += QStringLiteral("\n\n") + fichier->CauseErreurEnregistrement();
+        Erreur(this, texte);
+        return false;
+    }
+    chemin = cible;
+    NotifModifie();
+    return true;
+}
+
+void TFeuilleClasse::AjouterAHistorique() {
+    if (chemin.isEmpty()) return;
+    Options::AjouterFichierHistorique(chemin);
+    if (Options::UtiliserHistorique()) {
+        ReconstruireHistorique();
+        principale->NotifHistorique();
+    }
+}
+
+bool TFeuilleClasse::Enregistrer() {
+    if (!QuestionAncienFormat()) return false;
+    bool enregistre;
+    if (!chemin.isEmpty()) {
+        enregistre = EnregistrerVers(chemin);
+        NotifTitre();
+        AjouterAHistorique();
+    } else {
+        // Saving under a new name does the caption and the history itself.
+        enregistre = EnregistrerSous();
+    }
+    return enregistre;
+}
+
+bool TFeuilleClasse::EnregistrerSous() {
+    if (!QuestionAncienFormat()) return false;
+    TDemandeFichier demande;
+    demande.titre = QStringLiteral("Enregistrer sous ...");
+    demande.nomFichier = chemin;
+    demande.dossier = chemin.isEmpty() ? principale->DossierOuverture() : QString();
+    demande.filtre = QStringLiteral("Fichier Tavelin *.tav |*.tav");
+    demande.extensionParDefaut = QStringLiteral("tav");
+    const QString choisi = Interlocuteur().FichierAEnregistrer(this, demande);
+    bool enregistre = false;
+    if (!choisi.isEmpty()) {
+        enregistre = EnregistrerVers(choisi);
+        NotifTitre();
+    }
+    AjouterAHistorique();
+    return enregistre;
+}
+
+void TFeuilleClasse::NotifEnregistrer() {
+    if (!QuestionAncienFormat()) return;
+    if (!chemin.isEmpty()) {
+        EnregistrerVers(chemin);
+    } else {
+        TDemandeFichier demande;
+        demande.titre = QStringLiteral("Enregistrer sous ...");
+        demande.dossier = principale->DossierOuverture();
+        demande.filtre = QStringLiteral("Fichier Tavelin *.tav |*.tav");
+        demande.extensionParDefaut = QStringLiteral("tav");
+        const QString choisi = Interlocuteur().FichierAEnregistrer(this, demande);
+        if (!choisi.isEmpty()) EnregistrerVers(choisi);
+    }
+    NotifTitre();
+}
+
+void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
+    if (fichier->EstModifie()) {
+        const bool sauver =
+            Question(this,
+                     QStringLiteral("Le fichier de la classe de \"") + fichier->Classe() +
+                         QStringLiteral("\" a été modifié. Voulez vous le sauver avant de "
+                                        "quitter ?"),
+                     TIcone::Question);
+        // A save that was asked for and did not happen (cancelled, failed) keeps the sheet
+        // open rather than losing the class.
+        if (sauver && (!Enregistrer() || fichier->EstModifie())) {
+            evenement->ignore();
+            return;
+        }
+    }
+    if (!chemin.isEmpty()) {
+        Options::AjouterFichierHistorique(chemin);
+        if (Options::UtiliserHistorique()) principale->NotifHistorique();
+    }
+    principale->FeuilleFermee(this);
+    evenement->accept();
+}
+
+// ---- Other commands --------------------------------------------------------------------------
+
+void TFeuilleClasse::CommandeOptions() {
+    principale->CommandeOptions();
+    fichier->InvaliderCalculs();
+    if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
+    if (grilles.notes) grilles.notes->NotifPeriode(periodeCourante, 0);
+    if (grilles.moyennes) grilles.moyennes->NotifMoyennes(periodeCourante, 0);
+    NotifOnglets();
+}
+
+void TFeuilleClasse::CommandeImprimer() {
+    if (const auto& imprimer = TFormTavelin2::Extensions().imprimer) imprimer(this);
+}
+
+void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
+    const QString nom = NomSansDossier(chemin.isEmpty() ? fichier->NomFichier() : chemin);
+    if (fichier->EstModifie() || chemin.isEmpty()) {
+        Information(this, QStringLiteral("Le fichier \"") + nom +
+                              QStringLiteral("\" a été modifié. Vous devez l'enregistrer avant de "
+                                             "pouvoir le copier sur disquette."));
+        return;
+    }
+#ifdef Q_OS_WIN
+    const QString destination = lecteur + QStringLiteral(":\\") + nom;
+    const QString nomLecteur = lecteur + QLatin1Char(':');
+#else
+    const QString destination = QDir(lecteur).filePath(nom);
+    const QString nomLecteur = lecteur;
+#endif
+    if (QFileInfo::exists(destination) &&
+        !Question(this, QStringLiteral("Le fichier \"") + QDir::toNativeSeparators(destination) +
+                            QStringLiteral("\" existe déjà. Voulez-vous le remplacer ?")))
+        return;
+
+    QString erreur;
+    QFile source(chemin);
+    QSaveFile cible(destination);
+    if (!source.open(QIODevice::ReadOnly)) {
+        erreur = source.errorString();
+    } else if (!cible.open(QIODevice::WriteOnly)) {
+        erreur = cible.errorString();
+    } else {
+        QProgressDialog progression(QStringLiteral("Copie de \"") + nom + QStringLiteral("\" ..."),
+                                    QStringLiteral("Annuler"), 0, 100, this);
+        progression.setWindowTitle(Programme::Nom());
+        progression.setMinimumDuration(500);
+        const qint64 taille = std::max<qint64>(1, source.size());
+        qint64 copie = 0;
+        while (!source.atEnd()) {
+            const QByteArray bloc = source.read(64 * 1024);
+            if (bloc.isEmpty() && source.error() != QFileDevice::NoError) {
+                erreur = source.errorString();
+                break;
+            }
+            if (cible.write(bloc) != bloc.size()) {
+                erreur = cible.errorString();
+                break;
+            }
+            copie += bloc.size();
+            progression.setValue(int(copie * 100 / taille));
+            if (progression.wasCanceled()) break;
+        }
+        if (progression.wasCanceled()) {
+            cible.cancelWriting();
+            return;
+        }
+        if (erreur.isEmpty() && !cible.commit()) erreur = cible.errorString();
+    }
+    if (!erreur.isEmpty()) {
+        Erreur(this, QStringLiteral("Impossible de copier le fichier \"") + nom +
+                         QStringLiteral("\" sur le lecteur ") +
+                         QDir::toNativeSeparators(nomLecteur) + QStringLiteral(".\r\n") + erreur);
+        return;
+    }
+    principale->statusBar()->showMessage(
+        QStringLiteral("Le fichier \"") + nom + QStringLiteral("\" a été copié sur le lecteur ") +
+            QDir::toNativeSeparators(nomLecteur) + QLatin1Char('.'),
+        5000);
+}
+
+void TFeuilleClasse::EnvoyerParCourrier() {
+    if (fichier->EstModifie() || chemin.isEmpty()) {
+        // Sending the copy on disk would send something else than what the teacher sees.
+        Information(
+            this, QStringLiteral("Le fichier \"") +
+                      NomSansDossier(chemin.isEmpty() ? fichier->NomFichier() : chemin) +
+                      QStringLiteral("\" a été modifié. Vous devez l'enregistrer avant de pouvoir "
+                                     "l'envoyer par courrier électronique."));
+        return;
+    }
+    Programme::EnvoyerParCourrier(this, chemin);
+}
+
+void TFeuilleClasse::CollerNomsEleves() {
+    if (fichier->NombreEleves() != 0 || !TexteDansPressePapiers()) return;
+    QStringList noms;
+    for (const QString& ligne : LignesPressePapiers()) {
+        // Blank lines (the end of the last line, most often) are no students.
+        if (!ligne.trimmed().isEmpty()) noms.append(ligne.trimmed());
+    }
+    if (noms.isEmpty()) return;
+    if (noms.size() > 50) {
+        Erreur(this, QStringLiteral("Vous avez atteint le nombre maximum d'élèves (") +
+                         QStringLiteral("50") + QStringLiteral(") autorisé dans Tavelin.") +
+                         QStringLiteral("\n\r\n\r") +
+                         QStringLiteral("L'importation est interrompue à \"") + noms.at(50) +
+                         QStringLiteral("\"."));
+        noms = noms.mid(0, 50);
+    }
+    fichier->ModifierListeEleves(noms);
+    RafraichirListesEleves();
+    RafraichirGrilles(true);
+    NotifOnglets();
+}
+
+void TFeuilleClasse::CollerDatesNaissance() {
+    if (fichier->NombreEleves() == 0 || !TexteDansPressePapiers()) return;
+    fichier->ModifierDatesNaissance(LignesPressePapiers());
+    fichier->InvaliderCalculs();
+    RafraichirListesEleves();
+    NotifOnglets();
+}
+
+void TFeuilleClasse::CopierListeEleves() {
+    QString texte;
+    for (const QString& nom : fichier->ListeEleves())
+        texte += nom + QStringLiteral("\r\n");
+    QApplication::clipboard()->setText(texte);
+}

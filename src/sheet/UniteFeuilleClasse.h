@@ -1,0 +1,240 @@
+#pragma once
+// TFeuilleClasse: the class sheet, child window of the main window that shows one class file.
+// It owns the class file object, lays out the pages and panels of the grids, carries the
+// class's own menus, relays the notifications of its grids and asks to save when it closes.
+#include <QElapsedTimer>
+#include <QList>
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QTabBar;
+class QToolButton;
+class TFichierTav;
+class TFormTavelin2;
+class TGrilleFeuille;
+class TPanneauGrille;
+class TRangeeOnglets;
+
+class TFeuilleClasse : public QWidget {
+    Q_OBJECT
+public:
+    enum TPage { PageNotes = 0, PageBilans = 1, PageGraphes = 2 };
+
+    // The five grids of the sheet (none is there until the grids are built).
+    struct TGrilles {
+        TGrilleFeuille* eleves = nullptr;
+        TGrilleFeuille* notes = nullptr;
+        TGrilleFeuille* moyennes = nullptr;
+        TGrilleFeuille* bilan = nullptr;
+        TGrilleFeuille* elevesGraphe = nullptr;
+    };
+
+    // Creates the sheet of a class file, or of a new class when the path is empty, inside the
+    // main window. Returns nullptr (after saying why) when the file is not a valid class file,
+    // and nullptr silently when the new class is cancelled.
+    static TFeuilleClasse* Creer(TFormTavelin2* principale, const QString& chemin);
+    ~TFeuilleClasse() override;
+
+    TFichierTav& Fichier() { return *fichier; }
+    const TFichierTav& Fichier() const { return *fichier; }
+    // Full path of the class file; empty for a class never saved.
+    QString CheminFichier() const { return chemin; }
+    QString NomClasse() const;
+    QString Matiere() const;
+    QString Enseignant() const;
+    int PeriodeCourante() const { return periodeCourante; }
+    TFormTavelin2* Principale() const { return principale; }
+    QMdiSubWindow* SousFenetre() const;
+    const QPixmap& Logo() const { return logo; }
+    // The menus that replace the main window's while the sheet is active, in order.
+    const QList<QMenu*>& Menus() const { return menus; }
+    TGrilles& Grilles() { return grilles; }
+
+    // The first period (searching from the last) that has a series, else 1.
+    static int PeriodeInitiale(const TFichierTav& fichier);
+    // The grades area's share when the two grid areas are balanced (T / 2, halves to even).
+    static int PartNotesEquilibree(int largeurPanel4, int largeurNotes, int largeurMoyennes);
+
+    // ---- Commands -----------------------------------------------------------------------------
+    // Save; false when nothing was saved (question answered No, dialog cancelled, failure).
+    bool Enregistrer();
+    bool EnregistrerSous();
+    void CommandeOptions();
+    void CommandeImprimer();
+    void CopierSurLecteur(const QString& lecteur);
+    void EnvoyerParCourrier();
+    void CollerNomsEleves();
+    void CollerDatesNaissance();
+    void CopierListeEleves();
+    void RecalculerMoyennes();
+    void ChoisirPage(int page);
+    void ChoisirPeriode(int onglet);
+    void ChoisirOngletBilan(int onglet);
+    void ChoisirOngletGraphe(int onglet);
+    void BoutonMoyennes();
+    void BoutonNotes();
+    void EquilibrerPanneaux();
+    void ReconstruireHistorique();
+    // The sheet became the active child: it selects its class tab.
+    void Activation();
+
+    // ---- Notifications ------------------------------------------------------------------------
+    void NotifSelectionLigne(int ligne, int colonne);
+    void NotifDefilement(int ligneHaut);
+    void NotifRecalculerBilan(int option);
+    void NotifEleves(int w, int l);
+    void NotifRedessiner();
+    void NotifTitre();
+    void NotifMoyennes(int periode, int ligne);
+    void NotifNotes(int periode);
+    void NotifModifie();
+    void NotifOnglets();
+    void NotifEnregistrer();
+    void NotifStatut(int option);
+    void NotifSelectionNotes(int ligne, int colonne);
+    void NotifLargeurEleves(int largeur);
+    void NotifToutRecalculer();
+
+    // Refreshes the grids: caches invalidated, the grades, averages and summary grids reloaded,
+    // then the labels when the number of series may have changed.
+    void RafraichirGrilles(bool seriesChangees);
+    // Refreshes the student lists: the student grid and the graph's list, then the caption.
+    void RafraichirListesEleves();
+
+    // ---- Parts, for the grids and the tests ---------------------------------------------------
+    TPanneauGrille* PanelEleves() const { return panelEleves; }
+    TPanneauGrille* PanelNotes() const { return panelNotes; }
+    TPanneauGrille* PanelMoyennes() const { return panelMoyennes; }
+    TPanneauGrille* PanelBilan() const { return panelBilan; }
+    TPanneauGrille* PanelElevesGraphe() const { return panelElevesGraphe; }
+    TPanneauGrille* PanelGraphe() const { return panelGraphe; }
+    QWidget* Panel2() const { return panel2; }
+    QWidget* Panel4() const { return panel4; }
+    QSplitter* Separateur() const { return separateur; }
+    TRangeeOnglets* TabControlGrillesNotes() const { return tabControlGrillesNotes; }
+    TRangeeOnglets* TabControlGrillesBilan() const { return tabControlGrillesBilan; }
+    TRangeeOnglets* TabControlGraphes() const { return tabControlGraphes; }
+    QTabBar* TabSet1() const { return tabSet1; }
+    QStackedWidget* Pages() const { return pages; }
+    QLabel* Label1() const { return label1; }
+    QLabel* Label2() const { return label2; }
+    QLabel* Label3() const { return label3; }
+    QLabel* ImageFeuVert() const { return imageFeuVert; }
+    QLabel* ImageFeuRouge() const { return imageFeuRouge; }
+    QToolButton* SpeedButtonMoyennes() const { return speedButtonMoyennes; }
+    QToolButton* SpeedButtonNotes() const { return speedButtonNotes; }
+    QToolButton* SpeedButtonEgaliserPanneau() const { return speedButtonEgaliserPanneau; }
+    QToolButton* SpeedButtonRecalculerMoyennes() const { return speedButtonRecalculerMoyennes; }
+    QMenu* MenuFichier() const { return menuFichier; }
+    QMenu* MenuVues() const { return menuVues; }
+    QMenu* MenuCopierSurLecteur() const { return menuCopier; }
+    // Width of the grades area and of the averages area.
+    int LargeurNotes() const;
+    int LargeurMoyennes() const;
+
+    // The notes count text: "Aucune note", "Une note", "K notes".
+    static QString TexteNombreNotes(int nombre);
+    // "P : aucune série de notes", "P : 1 série de notes", "P : S séries de notes".
+    static QString TexteNombreSeries(const QString& debut, int nombre);
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichierTav> fichier,
+                   const QString& chemin);
+
+    void CreerPages();
+    void CreerBarreDuBas();
+    void CreerMenus();
+    void ConstruireMenusVues();
+    void PreparerMenuCopier();
+    void ActiverMenuFichier();
+    void ActiverMenuEleves();
+    void ActiverMenuSeries();
+    void ActiverMenuGraphes();
+    void ActiverMenuOutils();
+    void ActualiserPanneaux();
+    bool QuestionAncienFormat();
+    bool EnregistrerVers(const QString& cheminCible);
+    void AjouterAHistorique();
+    void DefinirLargeurs(int notes, int panneau2);
+
+    TFormTavelin2* principale = nullptr;
+    std::unique_ptr<TFichierTav> fichier;
+    QString chemin;
+    QPixmap logo;
+    int periodeCourante = 1;
+    TGrilles grilles;
+    int largeurNotesRetenue = 0;
+    int largeurMoyennesRetenue = 0;
+    bool equilibreEnAttente = false;
+    bool premierAffichageMesure = false;
+    QElapsedTimer chronoOuverture;
+
+    QStackedWidget* pages = nullptr;
+    TRangeeOnglets* tabControlGrillesNotes = nullptr;
+    TRangeeOnglets* tabControlGrillesBilan = nullptr;
+    TRangeeOnglets* tabControlGraphes = nullptr;
+    TPanneauGrille* panelEleves = nullptr;
+    TPanneauGrille* panelNotes = nullptr;
+    TPanneauGrille* panelMoyennes = nullptr;
+    TPanneauGrille* panelBilan = nullptr;
+    TPanneauGrille* panelElevesGraphe = nullptr;
+    TPanneauGrille* panelGraphe = nullptr;
+    QSplitter* separateur = nullptr;
+    QWidget* panel2 = nullptr;
+    QWidget* panel4 = nullptr;
+    QToolButton* speedButtonMoyennes = nullptr;
+    QToolButton* speedButtonNotes = nullptr;
+    QToolButton* speedButtonEgaliserPanneau = nullptr;
+    QToolButton* speedButtonRecalculerMoyennes = nullptr;
+    QTabBar* tabSet1 = nullptr;
+    QLabel* imageFeuVert = nullptr;
+    QLabel* imageFeuRouge = nullptr;
+    QLabel* label1 = nullptr;
+    QLabel* label2 = nullptr;
+    QLabel* label3 = nullptr;
+
+    QList<QMenu*> menus;
+    QMenu* menuFichier = nullptr;
+    QMenu* menuEleves = nullptr;
+    QMenu* menuSeries = nullptr;
+    QMenu* menuGraphes = nullptr;
+    QMenu* menuVues = nullptr;
+    QMenu* menuOutils = nullptr;
+    QMenu* menuCopier = nullptr;
+    QMenu* menuVueNotes = nullptr;
+    QMenu* menuVueBilan = nullptr;
+    QMenu* menuVueGraphes = nullptr;
+    QAction* actionQuitter = nullptr;
+    QAction* actionConfigurer = nullptr;
+    QAction* actionImprimer = nullptr;
+    QAction* actionCreerListe = nullptr;
+    QAction* actionCollerNoms = nullptr;
+    QAction* actionCollerDates = nullptr;
+    QAction* actionCopierListe = nullptr;
+    QAction* actionAjouterEleve = nullptr;
+    QAction* actionSupprimerEleve = nullptr;
+    QAction* actionModifierEleve = nullptr;
+    QAction* actionAjouterSerie = nullptr;
+    QAction* actionSupprimerSeries = nullptr;
+    QAction* actionCreerSerie = nullptr;
+    QAction* actionTransformerSerie = nullptr;
+    QAction* actionReorganiser = nullptr;
+    QAction* actionInformationsSeries = nullptr;
+    QMenu* menuImporterSerie = nullptr;
+    QList<QAction*> actionsGraphe;
+    QAction* actionAppreciations = nullptr;
+    QAction* actionCopierAppreciations = nullptr;
+    QAction* actionPoints = nullptr;
+};

@@ -1,0 +1,267 @@
+// The class sheet: its pages, period tabs, panels and captions, labels, light, grid areas,
+// views and clipboard commands.
+#include "../app/soutien_gui.h"
+
+#include "tavX_ongletsClasses.h"
+#include "tavX_panneauGrille.h"
+#include "tavX_rangeeOnglets.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolButton>
+
+class TestFeuilleClasse : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TEnvironnementGui> env;
+    std::unique_ptr<TFormTavelin2> fenetre;
+
+    TFeuilleClasse* Ouvrir(const QString& classe, int eleves, const QList<int>& series = {}) {
+        const QString chemin =
+            EcrireClasse(env->Chemin(classe + QStringLiteral(".tav")), classe, eleves, series);
+        return fenetre->OuvrirOuMontrer(chemin);
+    }
+
+private slots:
+    void init() {
+        env = std::make_unique<TEnvironnementGui>();
+        fenetre = FenetrePrete();
+        fenetre->resize(1000, 700);
+    }
+    void cleanup() {
+        fenetre.reset();
+        env.reset();
+    }
+
+    // ---- Current period and panels ------------------------------------------------------------
+
+    void sansSerieLaPremierePeriodeEtLaLegende() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("vide"), 3);
+        QCOMPARE(f->PeriodeCourante(), 1);
+        QCOMPARE(f->TabControlGrillesNotes()->Onglet(), 0);
+        QVERIFY(f->PanelNotes()->LegendeVisible());
+        QCOMPARE(f->PanelNotes()->Legende(),
+                 QStringLiteral("Pas de séries de notes pour cette période"));
+        QVERIFY(!f->PanelEleves()->LegendeVisible());
+    }
+
+    void laDernierePeriodeQuiADesSeries() {
+        QCOMPARE(Ouvrir(QStringLiteral("p23"), 2, {0, 2, 1})->PeriodeCourante(), 3);
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("p2"), 2, {0, 2, 0});
+        QCOMPARE(f->PeriodeCourante(), 2);
+        QCOMPARE(f->TabControlGrillesNotes()->Onglet(), 1);
+        QVERIFY(!f->PanelNotes()->LegendeVisible());
+        // Another period tab: the current period follows, and so do the caption and the labels.
+        f->TabControlGrillesNotes()->Choisir(2);
+        QCOMPARE(f->PeriodeCourante(), 3);
+        QVERIFY(f->PanelNotes()->LegendeVisible());
+        QCOMPARE(f->Label1()->text(),
+                 QStringLiteral("Troisième trimestre : aucune série de notes - Aucune note"));
+    }
+
+    void classeSansEleve() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("personne"), 0);
+        QVERIFY(f->PanelEleves()->LegendeVisible());
+        QCOMPARE(f->PanelEleves()->Legende(), QStringLiteral("Pas d'élève dans la classe"));
+        QVERIFY(f->PanelElevesGraphe()->LegendeVisible());
+        QCOMPARE(f->Label2()->text(), QStringLiteral("personne - aucun élève"));
+    }
+
+    // ---- Tabs, pages and labels ---------------------------------------------------------------
+
+    void ongletsDesPeriodesEtPages() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("t"), 2, {1});
+        const QStringList periodes = {QStringLiteral("Premier trimestre"),
+                                      QStringLiteral("Deuxième trimestre"),
+                                      QStringLiteral("Troisième trimestre")};
+        QCOMPARE(f->TabControlGrillesNotes()->Onglets(), periodes);
+        QCOMPARE(f->TabControlGraphes()->Onglets(), periodes);
+        QCOMPARE(f->TabControlGrillesBilan()->Onglets(),
+                 periodes + QStringList{QStringLiteral("Sur l'année")});
+        QStringList pages;
+        for (int i = 0; i < f->TabSet1()->count(); ++i)
+            pages.append(f->TabSet1()->tabText(i));
+        QCOMPARE(pages,
+                 (QStringList{QStringLiteral("Grilles de &notes"),
+                              QStringLiteral("Grilles de &bilans"), QStringLiteral("&Graphes")}));
+        // The period tabs are really there, above the grids.
+        QVERIFY(f->TabControlGrillesNotes()->Barre()->height() > 0);
+        QVERIFY(f->TabControlGrillesNotes()->Barre()->geometry().bottom() <=
+                f->TabControlGrillesNotes()->Contenu()->geometry().top());
+
+        // Other pages hide the period and year labels.
+        f->TabSet1()->setCurrentIndex(TFeuilleClasse::PageBilans);
+        QCOMPARE(f->Pages()->currentIndex(), int(TFeuilleClasse::PageBilans));
+        QVERIFY(f->Label1()->isHidden() && f->Label3()->isHidden());
+        f->TabSet1()->setCurrentIndex(TFeuilleClasse::PageNotes);
+        QVERIFY(!f->Label1()->isHidden() && !f->Label3()->isHidden());
+    }
+
+    void placementDesOngletsSelonLesReglages() {
+        Options::ModifierOngletsGrillesNotes(1);
+        Options::ModifierOngletsGrillesBilans(3);
+        Options::ModifierOngletsGraphes(2);
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("t"), 1);
+        QCOMPARE(f->TabControlGrillesNotes()->Barre()->shape(), QTabBar::RoundedWest);
+        QCOMPARE(f->TabControlGrillesBilan()->Barre()->shape(), QTabBar::RoundedSouth);
+        QCOMPARE(f->TabControlGraphes()->Barre()->shape(), QTabBar::RoundedEast);
+        Options::ModifierOngletsGrillesNotes(9); // unknown: unchanged
+        f->NotifOnglets();
+        QCOMPARE(f->TabControlGrillesNotes()->Placement(), 1);
+    }
+
+    void legendeEtEtiquettes() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("6e A"), 1, {0, 1});
+        QCOMPARE(f->windowTitle(), QStringLiteral("6e A - 6e A.tav"));
+        QCOMPARE(f->Label2()->text(), QStringLiteral("6e A - 1 élève"));
+        QCOMPARE(f->Label1()->text(),
+                 QStringLiteral("Deuxième trimestre : 1 série de notes - Une note"));
+        QCOMPARE(f->Label3()->text(), QStringLiteral("Sur l'année : 1 série de notes - Une note"));
+
+        f = Ouvrir(QStringLiteral("4e B"), 12, {2, 3});
+        QCOMPARE(f->Label2()->text(), QStringLiteral("4e B - 12 élèves"));
+        QCOMPARE(f->Label1()->text(),
+                 QStringLiteral("Deuxième trimestre : 3 séries de notes - 36 notes"));
+        QCOMPARE(f->Label3()->text(), QStringLiteral("Sur l'année : 5 séries de notes - 60 notes"));
+
+        fenetre->CommandeNouvelleClasse();
+        QCOMPARE(fenetre->FeuilleActive()->windowTitle(), QStringLiteral("Nouvelle classe - "));
+
+        // The caption follows the class name.
+        f->Fichier().ModifierClasse(QStringLiteral("4e B bis"));
+        f->NotifTitre();
+        QCOMPARE(f->Label2()->text(), QStringLiteral("4e B bis - 12 élèves"));
+        QVERIFY(fenetre->OngletsClasses()->Legendes().contains(QStringLiteral("4e B bis")));
+    }
+
+    void voyantRougeOuVert() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("v"), 2, {1});
+        QVERIFY(!f->ImageFeuVert()->isHidden());
+        QVERIFY(f->ImageFeuRouge()->isHidden());
+        f->Fichier().ModifierNote(1, 1, QStringLiteral("12"), 1);
+        fenetre->Top(); // the timer's tick
+        QVERIFY(f->ImageFeuVert()->isHidden());
+        QVERIFY(!f->ImageFeuRouge()->isHidden());
+        QCOMPARE(f->ImageFeuRouge()->toolTip(),
+                 QStringLiteral("Fichier modifié : sauvegarde nécessaire"));
+        QVERIFY(f->Enregistrer());
+        QVERIFY(!f->ImageFeuVert()->isHidden());
+    }
+
+    // ---- Grid areas ---------------------------------------------------------------------------
+
+    void equilibrageArrondiAuPair() {
+        QCOMPARE(TFeuilleClasse::PartNotesEquilibree(20, 101, 40), 80);
+        QCOMPARE(TFeuilleClasse::PartNotesEquilibree(20, 102, 40), 81);
+        QCOMPARE(TFeuilleClasse::PartNotesEquilibree(20, 103, 40), 82);
+        QCOMPARE(TFeuilleClasse::PartNotesEquilibree(20, 0, 0), 10);
+    }
+
+    void agrandirEtReduireLesGrilles() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("g"), 2, {1});
+        QTRY_VERIFY(f->LargeurNotes() > 0);
+        const int total = f->LargeurNotes() + f->LargeurMoyennes();
+        QVERIFY(qAbs(f->LargeurNotes() - (f->LargeurMoyennes() + 20)) <= 1); // balanced at start
+
+        QTest::mouseClick(f->SpeedButtonMoyennes(), Qt::LeftButton);
+        QCOMPARE(f->LargeurNotes(), 0);
+        QCOMPARE(f->LargeurMoyennes(), total);
+        QVERIFY(!f->SpeedButtonNotes()->isEnabled());
+        QTest::mouseClick(f->SpeedButtonMoyennes(), Qt::LeftButton);
+        QVERIFY(f->LargeurNotes() > 0);
+        QVERIFY(f->SpeedButtonNotes()->isEnabled());
+
+        QTest::mouseClick(f->SpeedButtonNotes(), Qt::LeftButton);
+        QCOMPARE(f->LargeurMoyennes(), 0);
+        QCOMPARE(f->LargeurNotes(), total);
+        QVERIFY(!f->SpeedButtonMoyennes()->isEnabled());
+        QTest::mouseClick(f->SpeedButtonEgaliserPanneau(), Qt::LeftButton);
+        QCOMPARE(f->LargeurNotes(), TFeuilleClasse::PartNotesEquilibree(20, total, 0));
+        QVERIFY(f->SpeedButtonMoyennes()->isEnabled() && f->SpeedButtonNotes()->isEnabled());
+    }
+
+    void largeurDesEleves() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("l"), 2);
+        f->NotifLargeurEleves(150);
+        QCOMPARE(f->PanelEleves()->width(), 152);
+        QCOMPARE(f->PanelElevesGraphe()->maximumWidth(), 152);
+    }
+
+    // ---- Menus --------------------------------------------------------------------------------
+
+    void menuVuesChoisitPageEtOnglet() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("vues"), 2, {1});
+        const QList<QAction*> sousMenus = f->MenuVues()->actions();
+        QCOMPARE(sousMenus.size(), 3);
+        QMenu* bilan = sousMenus.at(1)->menu();
+        QCOMPARE(bilan->actions().size(), 4);
+        bilan->actions().last()->trigger();
+        QCOMPARE(f->Pages()->currentIndex(), int(TFeuilleClasse::PageBilans));
+        QCOMPARE(f->TabControlGrillesBilan()->Onglet(), 3);
+        sousMenus.at(0)->menu()->actions().at(2)->trigger();
+        QCOMPARE(f->Pages()->currentIndex(), int(TFeuilleClasse::PageNotes));
+        QCOMPARE(f->PeriodeCourante(), 3);
+    }
+
+    void elevesDepuisEtVersLePressePapiers() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("pp"), 0);
+        QApplication::clipboard()->setText(QStringLiteral("Zola Emile\r\n\r\nAbel Ana\r\n"));
+        emit f->Menus().at(1)->aboutToShow();
+        QAction* coller = f->Menus().at(1)->actions().at(3);
+        QVERIFY(coller->isEnabled());
+        coller->trigger();
+        QCOMPARE(f->Fichier().ListeEleves(),
+                 (QStringList{QStringLiteral("Abel Ana"), QStringLiteral("Zola Emile")}));
+        QCOMPARE(f->Label2()->text(), QStringLiteral("pp - 2 élèves"));
+        emit f->Menus().at(1)->aboutToShow();
+        QVERIFY(!coller->isEnabled()); // the class has students now
+
+        QApplication::clipboard()->setText(QStringLiteral("01/02/2012\n03/04/2012"));
+        f->CollerDatesNaissance();
+        QCOMPARE(f->Fichier().DateNaissance(2), QStringLiteral("03/04/2012"));
+
+        f->CopierListeEleves();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Abel Ana\r\nZola Emile\r\n"));
+    }
+
+    void pasPlusDeCinquanteElevesColles() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("cinquante"), 0);
+        QStringList noms;
+        for (int i = 0; i < 53; ++i)
+            noms.append(QStringLiteral("Elève %1").arg(i, 2, 10, QLatin1Char('0')));
+        QApplication::clipboard()->setText(noms.join(QLatin1Char('\n')));
+        f->CollerNomsEleves();
+        QCOMPARE(f->Fichier().NombreEleves(), 50);
+        QVERIFY(
+            env->interlocuteur.DuGenre(QStringLiteral("message"))
+                .last()
+                .texte.contains(QStringLiteral("L'importation est interrompue à \"Elève 50\".")));
+    }
+
+    void commandesAVenirRestentGrisees() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("g"), 3, {1});
+        QMenu* series = f->Menus().at(2);
+        emit series->aboutToShow();
+        for (QAction* action : series->actions())
+            QVERIFY2(!action->isEnabled() || action->isSeparator(), qPrintable(action->text()));
+    }
+
+    void recalculerMarqueToutesLesPeriodes() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("r"), 2, {1, 1});
+        for (int p = 1; p <= 3; ++p)
+            f->Fichier().MarquerPeriode(p, false);
+        QTest::mouseClick(f->SpeedButtonRecalculerMoyennes(), Qt::LeftButton);
+        for (int p = 1; p <= 3; ++p)
+            QVERIFY(f->Fichier().PeriodeARecalculer(p));
+        QVERIFY(f->Fichier().MoyenneARecalculer(1, 1));
+    }
+};
+
+QTEST_MAIN(TestFeuilleClasse)
+#include "tst_feuilleClasse.moc"

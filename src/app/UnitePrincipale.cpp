@@ -762,34 +762,31 @@ void TFormTavelin2::PreparerMenuFenetres() {
 }
 
 void TFormTavelin2::MosaiqueVerticale() {
-    QList<QMdiSubWindow*> visibles;
-    for (QMdiSubWindow* sous : zone->subWindowList(QMdiArea::CreationOrder))
-        if (!sous->isMinimized()) visibles.append(sous);
-    if (visibles.isEmpty()) return;
-    const QRect cadre = zone->viewport()->rect();
-    const int n = int(visibles.size());
-    const int largeur = cadre.width() / n;
-    for (int i = 0; i < n; ++i) {
-        QMdiSubWindow* sous = visibles.at(i);
-        sous->showNormal();
-        const int l = (i == n - 1) ? cadre.width() - i * largeur : largeur;
-        sous->setGeometry(i * largeur, 0, l, cadre.height());
-    }
+    Mosaique(Qt::Horizontal);
 }
 
 void TFormTavelin2::MosaiqueHorizontale() {
+    Mosaique(Qt::Vertical);
+}
+
+// Lays the visible sheets side by side (Horizontal) or one above the other.
+void TFormTavelin2::Mosaique(Qt::Orientation sens) {
     QList<QMdiSubWindow*> visibles;
     for (QMdiSubWindow* sous : zone->subWindowList(QMdiArea::CreationOrder))
         if (!sous->isMinimized()) visibles.append(sous);
     if (visibles.isEmpty()) return;
     const QRect cadre = zone->viewport()->rect();
     const int n = int(visibles.size());
-    const int hauteur = cadre.height() / n;
+    const int total = sens == Qt::Horizontal ? cadre.width() : cadre.height();
+    const int pas = total / n;
     for (int i = 0; i < n; ++i) {
         QMdiSubWindow* sous = visibles.at(i);
         sous->showNormal();
-        const int h = (i == n - 1) ? cadre.height() - i * hauteur : hauteur;
-        sous->setGeometry(0, i * hauteur, cadre.width(), h);
+        const int taille = (i == n - 1) ? total - i * pas : pas;
+        if (sens == Qt::Horizontal)
+            sous->setGeometry(i * pas, 0, taille, cadre.height());
+        else
+            sous->setGeometry(0, i * pas, cadre.width(), taille);
     }
 }
 

@@ -91,6 +91,7 @@ public:
     void CommandeAPropos();
     void MosaiqueVerticale();
     void MosaiqueHorizontale();
+    void Mosaique(Qt::Orientation sens);
     void Cascade();
     void ReorganiserIcones();
     void ToutReduire();

@@ -2,6 +2,7 @@
 
 #include "_FormEdit.h"
 #include "_FormNouvelleSerieDeNotes.h"
+#include "tavX_controlesSerie.h"
 #include "tavX_fichierTav.h"
 #include "tavX_listeColoree.h"
 #include "tavX_options.h"
@@ -25,27 +26,8 @@
 
 namespace {
 
-QToolButton* BoutonNouvelleValeur(QWidget* parent, const char* nom, const QString& bulle) {
-    auto* bouton = new QToolButton(parent);
-    bouton->setObjectName(QString::fromLatin1(nom));
-    bouton->setText(QStringLiteral("..."));
-    bouton->setToolTip(bulle);
-    bouton->setFocusPolicy(Qt::TabFocus);
-    return bouton;
-}
-
-QGroupBox* Groupe(QWidget* parent, const QString& titre, QRadioButton* premier,
-                  QRadioButton* second) {
-    auto* groupe = new QGroupBox(titre, parent);
-    auto* mise = new QHBoxLayout(groupe);
-    mise->addWidget(premier);
-    mise->addWidget(second);
-    mise->addStretch();
-    auto* boutons = new QButtonGroup(groupe);
-    boutons->addButton(premier, 0);
-    boutons->addButton(second, 1);
-    return groupe;
-}
+using Dialogues::BoutonNouvelleValeur;
+using Dialogues::Groupe;
 
 // Fills a list with the standard values plus the series' value when missing, selected.
 void RemplirValeurs(QComboBox* liste, const QStringList& standard, const QString& valeur) {

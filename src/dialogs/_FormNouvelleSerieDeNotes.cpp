@@ -1,6 +1,7 @@
 #include "_FormNouvelleSerieDeNotes.h"
 
 #include "_FormEdit.h"
+#include "tavX_controlesSerie.h"
 #include "tavX_fichierTav.h"
 #include "tavX_options.h"
 #include "tavX_ouvrirOptions.h"
@@ -22,27 +23,8 @@
 
 namespace {
 
-QToolButton* BoutonNouvelleValeur(QWidget* parent, const char* nom, const QString& bulle) {
-    auto* bouton = new QToolButton(parent);
-    bouton->setObjectName(QString::fromLatin1(nom));
-    bouton->setText(QStringLiteral("..."));
-    bouton->setToolTip(bulle);
-    bouton->setFocusPolicy(Qt::TabFocus);
-    return bouton;
-}
-
-QGroupBox* Groupe(QWidget* parent, const QString& titre, QRadioButton* premier,
-                  QRadioButton* second) {
-    auto* groupe = new QGroupBox(titre, parent);
-    auto* mise = new QHBoxLayout(groupe);
-    mise->addWidget(premier);
-    mise->addWidget(second);
-    mise->addStretch();
-    auto* boutons = new QButtonGroup(groupe);
-    boutons->addButton(premier, 0);
-    boutons->addButton(second, 1);
-    return groupe;
-}
+using Dialogues::BoutonNouvelleValeur;
+using Dialogues::Groupe;
 
 } // namespace
 

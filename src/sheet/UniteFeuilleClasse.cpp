@@ -197,6 +197,7 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
     tabSet1->setCurrentIndex(PageNotes);
     pages->setCurrentIndex(PageNotes);
 
+    CreerGrilles();
     CreerMenus();
     ConstruireMenusVues();
     PreparerMenuCopier();
@@ -436,10 +437,13 @@ void TFeuilleClasse::CreerMenus() {
         this, menuEleves, QStringLiteral("&Copier la liste des élèves dans le Presse-Papiers"),
         [this] { CopierListeEleves(); });
     menuEleves->addSeparator();
-    actionAjouterEleve = Commande(this, menuEleves, QStringLiteral("&Ajouter un élève ..."));
-    actionSupprimerEleve = Commande(this, menuEleves, QStringLiteral("&Supprimer un élève ..."));
+    actionAjouterEleve = Commande(this, menuEleves, QStringLiteral("&Ajouter un élève ..."),
+                                  [this] { CommandeAjouterEleve(); });
+    actionSupprimerEleve = Commande(this, menuEleves, QStringLiteral("&Supprimer un élève ..."),
+                                    [this] { CommandeSupprimerEleve(); });
     actionModifierEleve =
-        Commande(this, menuEleves, QStringLiteral("&Modifier les informations d'un élève ..."));
+        Commande(this, menuEleves, QStringLiteral("&Modifier les informations d'un élève ..."),
+                 [this] { CommandeModifierEleve(); });
     connect(menuEleves, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuEleves);
 
     menuSeries = new QMenu(QStringLiteral("&Série de notes"), this);
@@ -489,7 +493,8 @@ void TFeuilleClasse::CreerMenus() {
         Commande(this, menuOutils, QStringLiteral("&Appréciations des bulletins ..."));
     actionCopierAppreciations = Commande(
         this, menuOutils, QStringLiteral("C&opier les appréciations dans le Presse-Papiers ..."));
-    actionPoints = Commande(this, menuOutils, QStringLiteral("&Points en plus ou en moins"));
+    actionPoints = Commande(this, menuOutils, QStringLiteral("&Points en plus ou en moins"),
+                            [this] { CommandePointsPlusMoins(); });
     Commande(this, menuOutils, QStringLiteral("&Bilan élève"));
     menuOutils->addSeparator();
     Commande(this, menuOutils, QStringLiteral("&Fusionner plusieurs fichiers"));

@@ -156,6 +156,14 @@ private:
     void CreerPages();
     void CreerBarreDuBas();
     void CreerMenus();
+    // Makes the grids of the pages (tavX_creationGrilles.cpp).
+    void CreerGrilles();
+    // Student commands of the "&Liste des élèves" menu (tavX_commandesEleves.cpp).
+    void CommandeAjouterEleve();
+    void CommandeSupprimerEleve();
+    void CommandeModifierEleve();
+    // "&Points en plus ou en moins" (tavX_commandePoints.cpp).
+    void CommandePointsPlusMoins();
     void ConstruireMenusVues();
     void PreparerMenuCopier();
     void ActiverMenuFichier();

@@ -21,6 +21,28 @@ namespace {
         EcrireBooleen(QStringLiteral(cle), v);                                                     \
     }
 
+// A switch read on every cell paint: kept in memory until it is written or the store changes.
+#define TAV_BOOLEEN_CACHE(Nom, cle, defaut)                                                        \
+    namespace {                                                                                    \
+    struct Cache##Nom {                                                                            \
+        bool valeur = defaut;                                                                      \
+        bool perimee = true;                                                                       \
+        quint32 generation = 0;                                                                    \
+    } cache##Nom;                                                                                  \
+    }                                                                                              \
+    bool Nom() {                                                                                   \
+        if (cache##Nom.perimee || cache##Nom.generation != GenerationReglages()) {                 \
+            cache##Nom.valeur = LireBooleen(QStringLiteral(cle), defaut);                          \
+            cache##Nom.generation = GenerationReglages();                                          \
+            cache##Nom.perimee = false;                                                            \
+        }                                                                                          \
+        return cache##Nom.valeur;                                                                  \
+    }                                                                                              \
+    void Modifier##Nom(bool v) {                                                                   \
+        EcrireBooleen(QStringLiteral(cle), v);                                                     \
+        cache##Nom.perimee = true;                                                                 \
+    }
+
 #define TAV_OCTET(Nom, cle, defaut)                                                                \
     quint8 Nom() {                                                                                 \
         return LireOctet(QStringLiteral(cle), defaut);                                             \
@@ -275,11 +297,11 @@ TAV_BOOLEEN(AfficherR, "afficherR", true)
 TAV_BOOLEEN(AfficherDatesDeNaissance, "afficherDatesDeNaissance", true)
 
 // Grid and grade colours
-TAV_BOOLEEN(ColorationGrille, "colorationGrille", true)
+TAV_BOOLEEN_CACHE(ColorationGrille, "colorationGrille", true)
 TAV_COULEUR_CACHEE(LignesPaires)
 TAV_COULEUR_CACHEE(LignesImpaires)
 TAV_COULEUR_CACHEE(CouleurSelection)
-TAV_BOOLEEN(ColorationNote, "colorationNote", true)
+TAV_BOOLEEN_CACHE(ColorationNote, "colorationNote", true)
 TAV_COULEUR_CACHEE(Couleur1Note)
 TAV_COULEUR_CACHEE(Couleur2Note)
 TAV_COULEUR_CACHEE(Couleur3Note)

@@ -1,5 +1,12 @@
 #include "UniteFeuilleClasse.h"
 
+#include "_FormCreerListeEleves.h"
+#include "_FormHint.h"
+#include "_FormInformationsSeries.h"
+#include "_FormNouvelleClasse.h"
+#include "_TGrilleGenerique.h"
+#include "tavX_commandesSeries.h"
+
 #include "UnitePrincipale.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
@@ -125,18 +132,14 @@ TFeuilleClasse* TFeuilleClasse::Creer(TFormTavelin2* principale, const QString& 
         return nullptr;
     }
     if (chemin.isEmpty()) {
+        // Cancelled: no sheet, nothing said.
         if (const auto& dialogue = TFormTavelin2::Extensions().nouvelleClasse) {
-            // Cancelled: no sheet, nothing said.
             if (!dialogue(*fichier, principale)) return nullptr;
         } else {
-            // Without the class dialog, a new class takes the default kinds of periods and
-            // report cards.
-            try {
-                fichier->InitialiserClasse(fichier->TypePeriodes(), fichier->TypeBulletins());
-            } catch (const TTavException& e) {
-                Erreur(principale, e.Message());
-                return nullptr;
-            }
+            TFormNouvelleClasse formulaire(principale, TFormNouvelleClasse::ModeNouvelleClasse,
+                                           principale->Logo(), QStringLiteral("Nouvelle classe"),
+                                           fichier.get());
+            if (formulaire.exec() != QDialog::Accepted) return nullptr;
         }
     }
 
@@ -394,7 +397,8 @@ void TFeuilleClasse::CreerMenus() {
     menuFichier->addSeparator();
     actionConfigurer = Commande(this, menuFichier, QStringLiteral("Config&urer ..."),
                                 [this] { CommandeOptions(); });
-    Commande(this, menuFichier, QStringLiteral("Infor&mations sur la classe ..."));
+    Commande(this, menuFichier, QStringLiteral("Infor&mations sur la classe ..."),
+             [this] { CommandeInformationsClasse(); });
     menuFichier->addSeparator();
     Commande(
         this, menuFichier, QStringLiteral("Enregi&strer"), [this] { Enregistrer(); },
@@ -422,7 +426,8 @@ void TFeuilleClasse::CreerMenus() {
     connect(menuFichier, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuFichier);
 
     menuEleves = new QMenu(QStringLiteral("&Liste des élèves"), this);
-    actionCreerListe = Commande(this, menuEleves, QStringLiteral("C&réer  ..."));
+    actionCreerListe =
+        Commande(this, menuEleves, QStringLiteral("C&réer  ..."), [this] { CommandeCreerListe(); });
     SousMenuAVenir(
         menuEleves, QStringLiteral("&Importer la liste des élèves ..."),
         {QStringLiteral("depuis un fichier Tavelin"), QStringLiteral("depuis un fichier texte")});
@@ -447,9 +452,9 @@ void TFeuilleClasse::CreerMenus() {
     connect(menuEleves, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuEleves);
 
     menuSeries = new QMenu(QStringLiteral("&Série de notes"), this);
-    actionAjouterSerie =
-        Commande(this, menuSeries, QStringLiteral("&Ajouter une série de notes ..."), {},
-                 QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    actionAjouterSerie = Commande(
+        this, menuSeries, QStringLiteral("&Ajouter une série de notes ..."),
+        [this] { CommandeAjouterSerie(); }, QKeySequence(Qt::CTRL | Qt::Key_Insert));
     actionSupprimerSeries =
         Commande(this, menuSeries, QStringLiteral("&Supprimer des séries de notes ..."), {},
                  QKeySequence(Qt::CTRL | Qt::Key_Delete));
@@ -462,11 +467,13 @@ void TFeuilleClasse::CreerMenus() {
     actionReorganiser =
         Commande(this, menuSeries, QStringLiteral("&Réorganiser les séries de notes ..."));
     actionInformationsSeries =
-        Commande(this, menuSeries, QStringLiteral("&Informations sur les séries de notes ..."));
+        Commande(this, menuSeries, QStringLiteral("&Informations sur les séries de notes ..."),
+                 [this] { CommandeInformationsSeries(); });
     menuSeries->addSeparator();
-    menuImporterSerie = SousMenuAVenir(
-        menuSeries, QStringLiteral("Im&porter une série de notes ..."),
-        {QStringLiteral("depuis un fichier Tavelin"), QStringLiteral("depuis un fichier texte")});
+    menuImporterSerie = menuSeries->addMenu(QStringLiteral("Im&porter une série de notes ..."));
+    Commande(this, menuImporterSerie, QStringLiteral("depuis un fichier Tavelin"));
+    Commande(this, menuImporterSerie, QStringLiteral("depuis un fichier texte"),
+             [this] { CommandeImporterSerieTexte(); });
     Commande(this, menuSeries, QStringLiteral("Copier des modèles de séries de notes ..."));
     connect(menuSeries, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuSeries);
 
@@ -628,6 +635,7 @@ void TFeuilleClasse::Activation() {
 // ---- Pages and tabs --------------------------------------------------------------------------
 
 void TFeuilleClasse::ChoisirPage(int page) {
+    TFormHint::Cacher();
     if (page < PageNotes || page > PageGraphes) return;
     if (tabSet1->currentIndex() != page) {
         // The tab set's own signal comes back here.
@@ -657,6 +665,7 @@ void TFeuilleClasse::ChoisirPage(int page) {
 }
 
 void TFeuilleClasse::ChoisirPeriode(int onglet) {
+    TFormHint::Cacher();
     if (onglet < 0 || onglet >= fichier->NombrePeriodes()) return;
     tabControlGrillesNotes->SelectionnerOnglet(onglet);
     periodeCourante = onglet + 1;
@@ -668,11 +677,13 @@ void TFeuilleClasse::ChoisirPeriode(int onglet) {
 }
 
 void TFeuilleClasse::ChoisirOngletBilan(int onglet) {
+    TFormHint::Cacher();
     tabControlGrillesBilan->SelectionnerOnglet(onglet);
     if (grilles.bilan) grilles.bilan->NotifPeriode(onglet + 1, 0);
 }
 
 void TFeuilleClasse::ChoisirOngletGraphe(int onglet) {
+    TFormHint::Cacher();
     tabControlGraphes->SelectionnerOnglet(onglet);
     if (grilles.elevesGraphe) grilles.elevesGraphe->NotifPeriode(onglet + 1, 0);
     ActualiserPanneaux();
@@ -683,7 +694,7 @@ void TFeuilleClasse::ActualiserPanneaux() {
     panelEleves->AfficherGrille(eleves);
     panelElevesGraphe->AfficherGrille(eleves);
     panelNotes->AfficherGrille(fichier->NombreSeries(periodeCourante) > 0);
-    panelMoyennes->AfficherGrille(true);
+    panelMoyennes->AfficherGrille(fichier->NombreSeries(periodeCourante) > 0);
     panelBilan->AfficherGrille(true);
     const int periodeGraphe = tabControlGraphes->Onglet() + 1;
     panelGraphe->AfficherGrille(periodeGraphe >= 1 && periodeGraphe <= fichier->NombrePeriodes() &&
@@ -1041,7 +1052,9 @@ void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
 
 void TFeuilleClasse::CommandeOptions() {
     principale->CommandeOptions();
-    fichier->InvaliderCalculs();
+    // The scale and the rounding of averages may have changed: every period is computed again.
+    NotifToutRecalculer();
+    RafraichirListesEleves();
     if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
     if (grilles.notes) grilles.notes->NotifPeriode(periodeCourante, 0);
     if (grilles.moyennes) grilles.moyennes->NotifMoyennes(periodeCourante, 0);
@@ -1166,4 +1179,66 @@ void TFeuilleClasse::CopierListeEleves() {
     for (const QString& nom : fichier->ListeEleves())
         texte += nom + QStringLiteral("\r\n");
     QApplication::clipboard()->setText(texte);
+}
+
+// ---- Class, student list and series dialogs --------------------------------------------------
+
+void TFeuilleClasse::CommandeInformationsClasse() {
+    TFormNouvelleClasse dialogue(this, TFormNouvelleClasse::ModeInformation, logo,
+                                 QStringLiteral("Informations sur la classe"), fichier.get());
+    if (dialogue.exec() != QDialog::Accepted) return;
+    dialogue.EnregistrerInformations();
+    NotifTitre();
+    NotifModifie();
+}
+
+void TFeuilleClasse::CommandeCreerListe() {
+    if (fichier->NombreEleves() != 0) return;
+    TFormCreerListeEleves dialogue(this, logo, fichier->Classe());
+    if (dialogue.exec() != QDialog::Accepted) return;
+    dialogue.AppliquerA(*fichier);
+    RafraichirListesEleves();
+    RafraichirGrilles(true);
+    NotifOnglets();
+    NotifTitre();
+    NotifModifie();
+}
+
+void TFeuilleClasse::CommandeAjouterSerie() {
+    if (fichier->NombreEleves() == 0) return;
+    SerieAjoutee(CommandesSeries::AjouterSerieDeNotes(this, *fichier, periodeCourante, logo));
+}
+
+void TFeuilleClasse::CommandeImporterSerieTexte() {
+    if (fichier->NombreEleves() == 0) return;
+    SerieAjoutee(CommandesSeries::ImporterSerieDeNotesTexte(this, *fichier, periodeCourante, logo));
+}
+
+void TFeuilleClasse::SerieAjoutee(int periode) {
+    if (periode <= 0) return;
+    fichier->MarquerPeriode(periode, true);
+    ChoisirPage(PageNotes);
+    if (periode != periodeCourante) ChoisirPeriode(periode - 1);
+    RafraichirGrilles(true);
+    NotifModifie();
+    // Ready for typing: the first student's cell of the new column.
+    auto* notes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.notes);
+    if (notes && fichier->NombreEleves() > 0) {
+        const int colonne = fichier->NombreSeries(periode) - 1;
+        notes->setFocus(Qt::OtherFocusReason);
+        notes->SelectionnerCellule(colonne, 1);
+        NotifSelectionLigne(1, colonne);
+        notes->scrollTo(notes->currentIndex());
+    }
+}
+
+void TFeuilleClasse::CommandeInformationsSeries() {
+    if (fichier->NombreSeriesAnnee() == 0) return;
+    TFormInformationsSeriesDeNotes dialogue(this, logo, fichier.get());
+    dialogue.Selectionner(periodeCourante);
+    dialogue.exec();
+    for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
+        fichier->MarquerPeriode(p, true);
+    RafraichirGrilles(false);
+    NotifModifie();
 }

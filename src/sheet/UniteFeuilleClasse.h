@@ -162,6 +162,14 @@ private:
     void CommandeAjouterEleve();
     void CommandeSupprimerEleve();
     void CommandeModifierEleve();
+    // The class, student-list and series dialogs.
+    void CommandeInformationsClasse();
+    void CommandeCreerListe();
+    void CommandeAjouterSerie();
+    void CommandeImporterSerieTexte();
+    void CommandeInformationsSeries();
+    // A series was added to that period (0: none): show it, ready for typing its first mark.
+    void SerieAjoutee(int periode);
     // "&Points en plus ou en moins" (tavX_commandePoints.cpp).
     void CommandePointsPlusMoins();
     void ConstruireMenusVues();

@@ -201,6 +201,8 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void currentChanged(const QModelIndex& actuel, const QModelIndex& precedent) override;
+    // Typing never jumps to a matching row: keys are for editing.
+    void keyboardSearch(const QString&) override {}
 
 private:
     friend class TDelegueGrille;

@@ -83,8 +83,15 @@ public:
         Options::ModifierRappelSauvegarde(false);
         Options::ModifierTailleMaximumAuDemarrage(false);
         DefinirInterlocuteur(&interlocuteur);
+        // A new class takes the default kinds of periods and report cards without its dialog;
+        // a test that drives the dialog sets this back to nullptr.
+        TFormTavelin2::Extensions().nouvelleClasse = [](TFichierTav& classe, QWidget*) {
+            classe.InitialiserClasse(classe.TypePeriodes(), classe.TypeBulletins());
+            return true;
+        };
     }
     ~TEnvironnementGui() {
+        TFormTavelin2::Extensions().nouvelleClasse = nullptr;
         DefinirInterlocuteur(nullptr);
         DefinirFichierReglages(QString());
     }

@@ -1,0 +1,112 @@
+// The grades page of a maximal class (50 students, 255 series): storing one mark and repainting
+// the three grids, switching period, and repainting when nothing changed. Runs offscreen.
+#include "UniteFeuilleClasse.h"
+#include "UnitePrincipale.h"
+#include "_TGrilleGenerique.h"
+#include "classe_maximale.h"
+#include "tavX_fichierTav.h"
+#include "tavX_globales.h"
+#include "tavX_options.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir dossier;
+    std::unique_ptr<TFormTavelin2> fenetre;
+    TFeuilleClasse* feuille = nullptr;
+
+    Fixture() {
+        DefinirFichierReglages(dossier.filePath(QStringLiteral("reglages.ini")));
+        Options::ModifierAfficherConseils(false);
+        Options::ModifierRappelMiseAJourDisponible(false);
+        Options::ModifierRappelSauvegarde(false);
+        const QString chemin = dossier.filePath(QStringLiteral("maximale.tav"));
+        ClasseMaximale()->Enregistrer(chemin);
+        fenetre = std::make_unique<TFormTavelin2>(QStringList(), QString());
+        fenetre->resize(1280, 900);
+        fenetre->show();
+        feuille = fenetre->OuvrirOuMontrer(chemin);
+        QApplication::processEvents();
+    }
+    TGrilleGeneriqueTavelin* Grille(TGrilleFeuille* g) {
+        return dynamic_cast<TGrilleGeneriqueTavelin*>(g);
+    }
+    void Repeindre() {
+        for (TGrilleFeuille* g :
+             {feuille->Grilles().eleves, feuille->Grilles().notes, feuille->Grilles().moyennes})
+            if (auto* grille = Grille(g)) grille->viewport()->repaint();
+    }
+};
+
+Fixture& Donnees() {
+    static Fixture f;
+    return f;
+}
+
+// One mark typed and stored: the column's statistics, the student's averages, the repaint.
+void BM_SaisirUneNote(benchmark::State& state) {
+    Fixture& d = Donnees();
+    TGrilleGeneriqueTavelin* notes = d.Grille(d.feuille->Grilles().notes);
+    if (!notes) {
+        state.SkipWithError("pas de grille des notes");
+        return;
+    }
+    int i = 0;
+    for (auto _ : state) {
+        const int ligne = 1 + i % 50;
+        notes->CelluleEditee(0, ligne, QString::number(8 + i % 12));
+        d.Repeindre();
+        ++i;
+    }
+}
+BENCHMARK(BM_SaisirUneNote)->Unit(benchmark::kMillisecond);
+
+// Switching period: the marks and the averages of another period (computed once, then kept).
+void BM_ChangerDePeriode(benchmark::State& state) {
+    Fixture& d = Donnees();
+    const int periodes = d.feuille->Fichier().NombrePeriodes();
+    int i = 0;
+    for (auto _ : state) {
+        d.feuille->ChoisirPeriode(i % periodes);
+        d.Repeindre();
+        ++i;
+    }
+}
+BENCHMARK(BM_ChangerDePeriode)->Unit(benchmark::kMillisecond);
+
+// The same period after a change of every average: the whole period computed again.
+void BM_ChangerDePeriodeApresToutRecalcul(benchmark::State& state) {
+    Fixture& d = Donnees();
+    const int periodes = d.feuille->Fichier().NombrePeriodes();
+    int i = 0;
+    for (auto _ : state) {
+        d.feuille->NotifToutRecalculer();
+        d.feuille->ChoisirPeriode(i % periodes);
+        d.Repeindre();
+        ++i;
+    }
+}
+BENCHMARK(BM_ChangerDePeriodeApresToutRecalcul)->Unit(benchmark::kMillisecond);
+
+// A repaint when nothing changed.
+void BM_RepeindreSansChangement(benchmark::State& state) {
+    Fixture& d = Donnees();
+    for (auto _ : state)
+        d.Repeindre();
+}
+BENCHMARK(BM_RepeindreSansChangement)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -9,6 +9,7 @@
 #include "tavX_options.h"
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -16,6 +17,7 @@ namespace {
 
 struct Fixture {
     QTemporaryDir dossier;
+    QString chemin;
     std::unique_ptr<TFormTavelin2> fenetre;
     TFeuilleClasse* feuille = nullptr;
 
@@ -24,7 +26,7 @@ struct Fixture {
         Options::ModifierAfficherConseils(false);
         Options::ModifierRappelMiseAJourDisponible(false);
         Options::ModifierRappelSauvegarde(false);
-        const QString chemin = dossier.filePath(QStringLiteral("maximale.tav"));
+        chemin = dossier.filePath(QStringLiteral("maximale.tav"));
         ClasseMaximale()->Enregistrer(chemin);
         fenetre = std::make_unique<TFormTavelin2>(QStringList(), QString());
         fenetre->resize(1280, 900);
@@ -91,6 +93,29 @@ void BM_ChangerDePeriodeApresToutRecalcul(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChangerDePeriodeApresToutRecalcul)->Unit(benchmark::kMillisecond);
+
+// Opening the maximal class in a second sheet, its grades page painted, then closing it.
+void BM_OuvrirLaClasseMaximale(benchmark::State& state) {
+    Fixture& d = Donnees();
+    for (auto _ : state) {
+        TFeuilleClasse* f = d.fenetre->ouvrirFichier(d.chemin);
+        if (!f) {
+            state.SkipWithError("ouverture impossible");
+            return;
+        }
+        f->repaint();
+        for (TGrilleFeuille* g : {f->Grilles().eleves, f->Grilles().notes, f->Grilles().moyennes})
+            if (auto* grille = d.Grille(g)) grille->viewport()->repaint();
+        state.PauseTiming();
+        if (QWidget* sous = f->SousFenetre())
+            sous->close();
+        else
+            f->close();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OuvrirLaClasseMaximale)->Unit(benchmark::kMillisecond);
 
 // A repaint when nothing changed.
 void BM_RepeindreSansChangement(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include "tavX_constantes.h"
 #include "tavX_eleves.h"
 #include "tavX_fichierTav.h"
+#include "tavX_imageLogo.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_listeColoree.h"
 #include "tavX_saisieTexte.h"
@@ -119,12 +120,7 @@ TFormCreerListeEleves::TFormCreerListeEleves(QWidget* owner, const QPixmap& logo
     droite->addSpacing(6);
     droite->addLayout(boutons);
 
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    if (!logo.isNull())
-        image->setPixmap(logo.height() > 240 ? logo.scaledToHeight(240, Qt::SmoothTransformation)
-                                             : logo);
-    image->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    auto* image = Tav::ImageLogo(this, logo);
 
     auto* mise = new QHBoxLayout(this);
     mise->addWidget(image);

@@ -4,6 +4,7 @@
 #include "_FormNouvelleSerieDeNotes.h"
 #include "tavX_controlesSerie.h"
 #include "tavX_fichierTav.h"
+#include "tavX_imageLogo.h"
 #include "tavX_listeColoree.h"
 #include "tavX_options.h"
 #include "tavX_ouvrirOptions.h"
@@ -163,12 +164,7 @@ TFormInformationsSeriesDeNotes::TFormInformationsSeriesDeNotes(QWidget* owner, c
     droite->addSpacing(8);
     droite->addLayout(boutons);
 
-    auto* panneau = new QLabel(this);
-    panneau->setObjectName(QStringLiteral("Image1"));
-    if (!image.isNull())
-        panneau->setPixmap(
-            image.height() > 220 ? image.scaledToHeight(220, Qt::SmoothTransformation) : image);
-    panneau->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    auto* panneau = Tav::ImageLogo(this, image, 220);
 
     auto* mise = new QHBoxLayout(this);
     mise->addWidget(panneau);

@@ -2,6 +2,7 @@
 
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
+#include "tavX_imageLogo.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_options.h"
 #include "tavX_ouvrirOptions.h"
@@ -132,12 +133,7 @@ TFormNouvelleClasse::TFormNouvelleClasse(QWidget* owner, int mode, const QPixmap
     ajouter(QStringLiteral("&Enseignant"), comboUtilisateurs,
             AvecBouton(this, comboUtilisateurs, boutonEnseignants));
 
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    if (!logo.isNull())
-        image->setPixmap(logo.height() > 240 ? logo.scaledToHeight(240, Qt::SmoothTransformation)
-                                             : logo);
-    image->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    auto* image = Tav::ImageLogo(this, logo);
 
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();

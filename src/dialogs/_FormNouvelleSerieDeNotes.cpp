@@ -3,6 +3,7 @@
 #include "_FormEdit.h"
 #include "tavX_controlesSerie.h"
 #include "tavX_fichierTav.h"
+#include "tavX_imageLogo.h"
 #include "tavX_options.h"
 #include "tavX_ouvrirOptions.h"
 #include "tavX_saisieTexte.h"
@@ -165,12 +166,7 @@ TFormNouvelleSerieDeNotes::TFormNouvelleSerieDeNotes(QWidget* owner, const QStri
     droite->addSpacing(8);
     droite->addLayout(boutons);
 
-    auto* panneau = new QLabel(this);
-    panneau->setObjectName(QStringLiteral("Image1"));
-    if (!image.isNull())
-        panneau->setPixmap(
-            image.height() > 220 ? image.scaledToHeight(220, Qt::SmoothTransformation) : image);
-    panneau->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    auto* panneau = Tav::ImageLogo(this, image, 220);
 
     auto* mise = new QHBoxLayout(this);
     mise->addWidget(panneau);

@@ -2,6 +2,7 @@
 
 #include "_FormCreerListeEleves.h"
 #include "tavX_fichierTav.h"
+#include "tavX_imageLogo.h"
 #include "tavX_listeColoree.h"
 
 #include <QHBoxLayout>
@@ -34,12 +35,7 @@ TFormListeEleves::TFormListeEleves(QWidget* owner, const QString& legende,
     connect(boutonOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(boutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    if (!logo.isNull())
-        image->setPixmap(logo.height() > 240 ? logo.scaledToHeight(240, Qt::SmoothTransformation)
-                                             : logo);
-    image->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    auto* image = Tav::ImageLogo(this, logo);
 
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(labelNombre);

@@ -291,8 +291,7 @@ void TGrilleGeneriqueTavelin::SelectionnerCellule(int colonne, int ligne) {
     viewport()->update();
 }
 
-void TGrilleGeneriqueTavelin::SelectionnerCellules(int ligne, int colonneDebut, int colonneFin) {
-    const QModelIndex debut = IndexDe(colonneDebut, ligne), fin = IndexDe(colonneFin, ligne);
+void TGrilleGeneriqueTavelin::SelectionnerPlage(const QModelIndex& debut, const QModelIndex& fin) {
     if (!debut.isValid() || !fin.isValid()) return;
     ++silence;
     selectionModel()->setCurrentIndex(debut, QItemSelectionModel::NoUpdate);
@@ -301,14 +300,12 @@ void TGrilleGeneriqueTavelin::SelectionnerCellules(int ligne, int colonneDebut, 
     viewport()->update();
 }
 
+void TGrilleGeneriqueTavelin::SelectionnerCellules(int ligne, int colonneDebut, int colonneFin) {
+    SelectionnerPlage(IndexDe(colonneDebut, ligne), IndexDe(colonneFin, ligne));
+}
+
 void TGrilleGeneriqueTavelin::SelectionnerColonne(int colonne, int ligneDebut, int ligneFin) {
-    const QModelIndex debut = IndexDe(colonne, ligneDebut), fin = IndexDe(colonne, ligneFin);
-    if (!debut.isValid() || !fin.isValid()) return;
-    ++silence;
-    selectionModel()->setCurrentIndex(debut, QItemSelectionModel::NoUpdate);
-    selectionModel()->select(QItemSelection(debut, fin), QItemSelectionModel::ClearAndSelect);
-    --silence;
-    viewport()->update();
+    SelectionnerPlage(IndexDe(colonne, ligneDebut), IndexDe(colonne, ligneFin));
 }
 
 bool TGrilleGeneriqueTavelin::EstSelectionnee(int colonne, int ligne) const {

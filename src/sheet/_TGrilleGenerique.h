@@ -208,6 +208,9 @@ private:
     friend class TDelegueGrille;
     friend class TModeleGrille;
     QModelIndex IndexDe(int colonne, int ligne) const;
+    // Selects the cells from one index to the other, the current cell moving to the first,
+    // without reporting it.
+    void SelectionnerPlage(const QModelIndex& debut, const QModelIndex& fin);
 
     TPanneauGrille* panneau;
     int periode;

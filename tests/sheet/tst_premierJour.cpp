@@ -244,10 +244,16 @@ private slots:
         f->SousFenetre()->close();
         QApplication::processEvents();
         QVERIFY(fenetre->Feuilles().isEmpty());
-        const QStringList historique = Options::ChargerHistorique();
-        QCOMPARE(historique.size(), 1);
-        TFeuilleClasse* g = fenetre->OuvrirOuMontrer(historique.first());
-        QVERIFY(g);
+        QCOMPARE(Options::ChargerHistorique(), QStringList{chemin});
+        // The history's entry of the main window's "&Fichier" menu, after "&Quitter".
+        const QList<QAction*> actions = fenetre->MenuFichier()->actions();
+        const qsizetype quitter = actions.indexOf(fenetre->ActionQuitter());
+        QVERIFY(quitter >= 0 && quitter + 2 < actions.size());
+        QVERIFY(actions.at(quitter + 1)->isSeparator());
+        actions.at(quitter + 2)->trigger();
+        QCOMPARE(fenetre->Feuilles().size(), 1);
+        TFeuilleClasse* g = fenetre->FeuilleActive();
+        QCOMPARE(QFileInfo(g->CheminFichier()), QFileInfo(chemin));
         const TFichierTav& relu = g->Fichier();
         QCOMPARE(relu.Classe(), QStringLiteral("5e C"));
         QCOMPARE(relu.Matiere(), QStringLiteral("Histoire"));

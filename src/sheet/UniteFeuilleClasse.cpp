@@ -952,7 +952,15 @@ bool TFeuilleClasse::QuestionAncienFormat() {
                     TIcone::Erreur);
 }
 
+void TFeuilleClasse::TerminerSaisies() {
+    for (TGrilleFeuille* g : {grilles.eleves, grilles.notes, grilles.moyennes, grilles.bilan,
+                              grilles.elevesGraphe})
+        if (auto* grille = dynamic_cast<TGrilleGeneriqueTavelin*>(g)) grille->TerminerEdition();
+}
+
 bool TFeuilleClasse::EnregistrerVers(const QString& cheminCible) {
+    // A mark still being typed (Ctrl+S does not take the keyboard focus) is part of the save.
+    TerminerSaisies();
     const QString cible = QFileInfo(cheminCible).absoluteFilePath();
     try {
         fichier->Enregistrer(cible);
@@ -1026,6 +1034,7 @@ void TFeuilleClasse::NotifEnregistrer() {
 }
 
 void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
+    TerminerSaisies();
     if (fichier->EstModifie()) {
         const bool sauver =
             Question(this,

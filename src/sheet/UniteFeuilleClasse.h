@@ -170,6 +170,8 @@ private:
     void CommandeInformationsSeries();
     // A series was added to that period (0: none): show it, ready for typing its first mark.
     void SerieAjoutee(int periode);
+    // Stores the text of a cell still being edited, in every grid.
+    void TerminerSaisies();
     // "&Points en plus ou en moins" (tavX_commandePoints.cpp).
     void CommandePointsPlusMoins();
     void ConstruireMenusVues();

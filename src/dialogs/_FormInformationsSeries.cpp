@@ -50,14 +50,7 @@ TFormInformationsSeriesDeNotes::TFormInformationsSeriesDeNotes(QWidget* owner, c
     setWindowTitle(QStringLiteral("Informations sur les séries de notes"));
     setObjectName(QStringLiteral("FormInformationsSeriesDeNotes"));
 
-    onglets = new QTabBar(this);
-    onglets->setObjectName(QStringLiteral("TabControl1"));
-    onglets->setExpanding(false);
-    onglets->setUsesScrollButtons(true);
-    onglets->setDrawBase(false);
-    if (fichier)
-        for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
-            onglets->addTab(fichier->NomPeriode(p));
+    onglets = Dialogues::OngletsPeriodes(this, fichier);
 
     listeSeries = new QListWidget(this);
     listeSeries->setObjectName(QStringLiteral("ListBoxSeries"));

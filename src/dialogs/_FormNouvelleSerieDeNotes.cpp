@@ -47,14 +47,7 @@ TFormNouvelleSerieDeNotes::TFormNouvelleSerieDeNotes(QWidget* owner, const QStri
     setWindowTitle(legende);
     setObjectName(QStringLiteral("FormNouvelleSerieDeNotes"));
 
-    onglets = new QTabBar(this);
-    onglets->setObjectName(QStringLiteral("TabControl1"));
-    onglets->setExpanding(false);
-    onglets->setUsesScrollButtons(true);
-    onglets->setDrawBase(false);
-    if (fichier)
-        for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
-            onglets->addTab(fichier->NomPeriode(p));
+    onglets = Dialogues::OngletsPeriodes(this, fichier);
 
     comboIntitule = new QComboBox(this);
     comboIntitule->setObjectName(QStringLiteral("ComboBox1"));

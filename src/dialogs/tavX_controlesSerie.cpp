@@ -1,9 +1,12 @@
 #include "tavX_controlesSerie.h"
 
+#include "tavX_fichierTav.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QToolButton>
 
 namespace Dialogues {
@@ -28,6 +31,18 @@ QGroupBox* Groupe(QWidget* parent, const QString& titre, QRadioButton* premier,
     boutons->addButton(premier, 0);
     boutons->addButton(second, 1);
     return groupe;
+}
+
+QTabBar* OngletsPeriodes(QWidget* parent, const TFichierTav* fichier) {
+    auto* onglets = new QTabBar(parent);
+    onglets->setObjectName(QStringLiteral("TabControl1"));
+    onglets->setExpanding(false);
+    onglets->setUsesScrollButtons(true);
+    onglets->setDrawBase(false);
+    if (fichier)
+        for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
+            onglets->addTab(fichier->NomPeriode(p));
+    return onglets;
 }
 
 } // namespace Dialogues

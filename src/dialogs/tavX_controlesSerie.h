@@ -4,6 +4,8 @@
 
 class QGroupBox;
 class QRadioButton;
+class QTabBar;
+class TFichierTav;
 class QToolButton;
 class QWidget;
 
@@ -14,5 +16,8 @@ QToolButton* BoutonNouvelleValeur(QWidget* parent, const char* nom, const QStrin
 // A frame holding two exclusive choices (ids 0 and 1).
 QGroupBox* Groupe(QWidget* parent, const QString& titre, QRadioButton* premier,
                   QRadioButton* second);
+
+// The row of period tabs (one per period of the class file).
+QTabBar* OngletsPeriodes(QWidget* parent, const TFichierTav* fichier);
 
 } // namespace Dialogues

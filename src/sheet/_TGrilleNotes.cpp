@@ -4,6 +4,7 @@
 #include "_FormCalendrier.h"
 #include "_FormEdit.h"
 #include "_FormHint.h"
+#include "_FormNouvelleSerieDeNotes.h"
 #include "tavX_constantes.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
@@ -71,8 +72,8 @@ int TGrilleNotesTavelin::NombreSeries() const {
 }
 
 QStringList TGrilleNotesTavelin::NotesSurProposees() {
-    return {QStringLiteral("20"), QStringLiteral("10"), QStringLiteral("5"),  QStringLiteral("30"),
-            QStringLiteral("40"), QStringLiteral("50"), QStringLiteral("100")};
+    // The same choices as when a series is made.
+    return TFormNouvelleSerieDeNotes::NotesSurStandard();
 }
 
 QStringList TGrilleNotesTavelin::LignesDuTexte(const QString& texte) {

@@ -1,11 +1,13 @@
 #include "_FormHint.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -42,7 +44,14 @@ TFormHint::TFormHint()
 }
 
 TFormHint* TFormHint::Instance() {
-    if (!fenetreUnique) fenetreUnique = new TFormHint();
+    if (!fenetreUnique) {
+        fenetreUnique = new TFormHint();
+        // A dialog that opens takes the teacher elsewhere: the window goes.
+        QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, fenetreUnique,
+                         [](QWindow* fenetre) {
+                             if (fenetre && fenetre->modality() != Qt::NonModal) Cacher();
+                         });
+    }
     return fenetreUnique;
 }
 

@@ -8,6 +8,7 @@
 #include "tavX_codec.h"
 #include "tavX_constantes.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -78,9 +79,10 @@ private slots:
         QVERIFY(!TFormHint::EstAffichee());
 
         // A click anywhere on it closes it, and stops the timer.
-        TFormHint::Afficher(Qt::yellow, {QStringLiteral("x"), QStringLiteral("y"),
-                                         QStringLiteral("z"), QStringLiteral("t")},
-                            4, QPoint(50, 50));
+        TFormHint::Afficher(
+            Qt::yellow,
+            {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), QStringLiteral("t")}, 4,
+            QPoint(50, 50));
         QCOMPARE(TFormHint::Lignes().size(), 4);
         QTest::mouseClick(f, Qt::LeftButton, {}, QPoint(f->width() / 2, f->height() - 3));
         QVERIFY(!TFormHint::EstAffichee());
@@ -89,15 +91,23 @@ private slots:
 
     void fenetreInfoFermeeParUnChangementDOnglet() {
         TFeuilleClasse* f = Ouvrir(3, {1, 1});
-        TFormHint::Afficher(Qt::white, {QStringLiteral("a"), QStringLiteral("b"),
-                                        QStringLiteral("c")},
-                            3);
+        TFormHint::Afficher(Qt::white,
+                            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 3);
         f->ChoisirPeriode(0);
         QVERIFY(!TFormHint::EstAffichee());
-        TFormHint::Afficher(Qt::white, {QStringLiteral("a"), QStringLiteral("b"),
-                                        QStringLiteral("c")},
-                            3);
+        TFormHint::Afficher(Qt::white,
+                            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 3);
         f->ChoisirPage(1);
+        QVERIFY(!TFormHint::EstAffichee());
+        // A dialog that opens closes it too.
+        TFormHint::Afficher(Qt::white,
+                            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 3);
+        QDialog dialogue(f);
+        dialogue.setModal(true);
+        dialogue.show();
+        dialogue.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialogue));
+        QTRY_COMPARE(QGuiApplication::focusWindow(), dialogue.windowHandle());
         QVERIFY(!TFormHint::EstAffichee());
     }
 
@@ -106,9 +116,7 @@ private slots:
         TGrilleGeneriqueTavelin* notes = G(f->Grilles().notes);
         QVERIFY(notes);
         QList<QMenu*> vus;
-        TGrilleGeneriqueTavelin::MontrerMenuPourTests() = [&vus](QMenu* menu) {
-            vus.append(menu);
-        };
+        TGrilleGeneriqueTavelin::MontrerMenuPourTests() = [&vus](QMenu* menu) { vus.append(menu); };
         for (int i = 0; i < 2; ++i) {
             QTest::mouseClick(notes->viewport(), Qt::RightButton, {},
                               notes->RectCellule(0, 2).center());
@@ -137,7 +145,8 @@ private slots:
         AideDialogues::TaperTexte(editeur, QStringLiteral("Ł"));
         QTRY_VERIFY(!env->interlocuteur.DuGenre(QStringLiteral("message")).isEmpty());
         const auto messages = env->interlocuteur.DuGenre(QStringLiteral("message"));
-        QCOMPARE(messages.first().texte, Tav::MessageCaractereNonRepresentable(QStringLiteral("Ł")));
+        QCOMPARE(messages.first().texte,
+                 Tav::MessageCaractereNonRepresentable(QStringLiteral("Ł")));
         QCOMPARE(editeur->text(), QStringLiteral("Ex"));
         QTest::keyClick(editeur, Qt::Key_Return);
         QCOMPARE(f->Fichier().Commentaire(1, 1), QStringLiteral("Ex"));

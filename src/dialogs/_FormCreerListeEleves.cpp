@@ -2,6 +2,7 @@
 
 #include "_FormModifierEleve.h"
 #include "tavX_constantes.h"
+#include "tavX_controlesSerie.h"
 #include "tavX_eleves.h"
 #include "tavX_fichierTav.h"
 #include "tavX_imageLogo.h"
@@ -127,14 +128,8 @@ TFormCreerListeEleves::TFormCreerListeEleves(QWidget* owner, const QPixmap& logo
     mise->addSpacing(8);
     mise->addLayout(droite, 1);
 
-    setTabOrder(editNom, editDate);
-    setTabOrder(editDate, checkRedoublant);
-    setTabOrder(checkRedoublant, boutonAjouter);
-    setTabOrder(boutonAjouter, listeEleves);
-    setTabOrder(listeEleves, boutonSupprimer);
-    setTabOrder(boutonSupprimer, boutonModifier);
-    setTabOrder(boutonModifier, boutonOk);
-    setTabOrder(boutonOk, boutonAnnuler);
+    Dialogues::OrdreTabulation({editNom, editDate, checkRedoublant, boutonAjouter, listeEleves,
+                                boutonSupprimer, boutonModifier, boutonOk, boutonAnnuler});
 
     MettreAJourNombre();
     MettreAJourBoutons();

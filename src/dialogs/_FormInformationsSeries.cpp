@@ -4,7 +4,6 @@
 #include "_FormNouvelleSerieDeNotes.h"
 #include "tavX_controlesSerie.h"
 #include "tavX_fichierTav.h"
-#include "tavX_imageLogo.h"
 #include "tavX_listeColoree.h"
 #include "tavX_options.h"
 #include "tavX_ouvrirOptions.h"
@@ -146,39 +145,12 @@ TFormInformationsSeriesDeNotes::TFormInformationsSeriesDeNotes(QWidget* owner, c
     dansPage->addSpacing(8);
     dansPage->addLayout(grille, 3);
 
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(boutonFermer);
+    Dialogues::DisposerPageAOnglets(this, image, onglets, page, {boutonFermer});
 
-    auto* droite = new QVBoxLayout;
-    droite->setSpacing(0);
-    droite->addWidget(onglets);
-    droite->addWidget(page, 1);
-    droite->addSpacing(8);
-    droite->addLayout(boutons);
-
-    auto* panneau = Tav::ImageLogo(this, image, 220);
-
-    auto* mise = new QHBoxLayout(this);
-    mise->addWidget(panneau);
-    mise->addSpacing(8);
-    mise->addLayout(droite, 1);
-
-    setTabOrder(onglets, listeSeries);
-    setTabOrder(listeSeries, editIntitule);
-    setTabOrder(editIntitule, comboNoteSur);
-    setTabOrder(comboNoteSur, boutonNoteSur);
-    setTabOrder(boutonNoteSur, comboCoefficient);
-    setTabOrder(comboCoefficient, boutonCoefficient);
-    setTabOrder(boutonCoefficient, radioOui);
-    setTabOrder(radioOui, radioNon);
-    setTabOrder(radioNon, radioEcrit);
-    setTabOrder(radioEcrit, radioOral);
-    setTabOrder(radioOral, date);
-    setTabOrder(date, comboTypes);
-    setTabOrder(comboTypes, boutonType);
-    setTabOrder(boutonType, editCommentaire);
-    setTabOrder(editCommentaire, boutonFermer);
+    Dialogues::OrdreTabulation({onglets, listeSeries, editIntitule, comboNoteSur, boutonNoteSur,
+                                comboCoefficient, boutonCoefficient, radioOui, radioNon, radioEcrit,
+                                radioOral, date, comboTypes, boutonType, editCommentaire,
+                                boutonFermer});
 
     // Every change by the user goes straight into the class file.
     connect(onglets, &QTabBar::currentChanged, this, [this] { RemplirListe(); });

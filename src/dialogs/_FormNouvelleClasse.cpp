@@ -1,5 +1,6 @@
 #include "_FormNouvelleClasse.h"
 
+#include "tavX_controlesSerie.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_imageLogo.h"
@@ -148,15 +149,9 @@ TFormNouvelleClasse::TFormNouvelleClasse(QWidget* owner, int mode, const QPixmap
     mise->addSpacing(8);
     mise->addLayout(droite, 1);
 
-    setTabOrder(editClasse, editEcole);
-    setTabOrder(editEcole, comboMatiere);
-    setTabOrder(comboMatiere, editAnnee);
-    setTabOrder(editAnnee, editRemarque);
-    setTabOrder(editRemarque, comboOrganisation);
-    setTabOrder(comboOrganisation, comboBulletins);
-    setTabOrder(comboBulletins, comboUtilisateurs);
-    setTabOrder(comboUtilisateurs, boutonOk);
-    setTabOrder(boutonOk, boutonAnnuler);
+    Dialogues::OrdreTabulation({editClasse, editEcole, comboMatiere, editAnnee, editRemarque,
+                                comboOrganisation, comboBulletins, comboUtilisateurs, boutonOk,
+                                boutonAnnuler});
 
     Remplir();
     editClasse->selectAll();

@@ -3,7 +3,6 @@
 #include "_FormEdit.h"
 #include "tavX_controlesSerie.h"
 #include "tavX_fichierTav.h"
-#include "tavX_imageLogo.h"
 #include "tavX_options.h"
 #include "tavX_ouvrirOptions.h"
 #include "tavX_saisieTexte.h"
@@ -144,43 +143,15 @@ TFormNouvelleSerieDeNotes::TFormNouvelleSerieDeNotes(QWidget* owner, const QStri
     cadre->setObjectName(QStringLiteral("PageOnglet"));
     cadre->setLayout(grille);
 
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(boutonOk);
-    boutons->addWidget(boutonAnnuler);
-
-    auto* droite = new QVBoxLayout;
-    droite->setSpacing(0);
-    droite->addWidget(onglets);
     auto* bordure = new QGroupBox(this);
     auto* dansBordure = new QVBoxLayout(bordure);
     dansBordure->addWidget(cadre);
-    droite->addWidget(bordure, 1);
-    droite->addSpacing(8);
-    droite->addLayout(boutons);
+    Dialogues::DisposerPageAOnglets(this, image, onglets, bordure, {boutonOk, boutonAnnuler});
 
-    auto* panneau = Tav::ImageLogo(this, image, 220);
-
-    auto* mise = new QHBoxLayout(this);
-    mise->addWidget(panneau);
-    mise->addSpacing(8);
-    mise->addLayout(droite, 1);
-
-    setTabOrder(onglets, comboIntitule);
-    setTabOrder(comboIntitule, comboTypes);
-    setTabOrder(comboTypes, boutonType);
-    setTabOrder(boutonType, comboCoefficient);
-    setTabOrder(comboCoefficient, boutonCoefficient);
-    setTabOrder(boutonCoefficient, comboNoteSur);
-    setTabOrder(comboNoteSur, boutonNoteSur);
-    setTabOrder(boutonNoteSur, radioOui);
-    setTabOrder(radioOui, radioNon);
-    setTabOrder(radioNon, radioEcrit);
-    setTabOrder(radioEcrit, radioOral);
-    setTabOrder(radioOral, date);
-    setTabOrder(date, editCommentaire);
-    setTabOrder(editCommentaire, boutonOk);
-    setTabOrder(boutonOk, boutonAnnuler);
+    Dialogues::OrdreTabulation({onglets, comboIntitule, comboTypes, boutonType, comboCoefficient,
+                                boutonCoefficient, comboNoteSur, boutonNoteSur, radioOui, radioNon,
+                                radioEcrit, radioOral, date, editCommentaire, boutonOk,
+                                boutonAnnuler});
 
     RechargerTypes();
     comboIntitule->setCurrentIndex(-1);

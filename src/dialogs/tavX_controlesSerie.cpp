@@ -1,10 +1,13 @@
 #include "tavX_controlesSerie.h"
 
 #include "tavX_fichierTav.h"
+#include "tavX_imageLogo.h"
 
 #include <QButtonGroup>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QToolButton>
@@ -43,6 +46,34 @@ QTabBar* OngletsPeriodes(QWidget* parent, const TFichierTav* fichier) {
         for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
             onglets->addTab(fichier->NomPeriode(p));
     return onglets;
+}
+
+void OrdreTabulation(std::initializer_list<QWidget*> widgets) {
+    QWidget* precedent = nullptr;
+    for (QWidget* w : widgets) {
+        if (precedent) QWidget::setTabOrder(precedent, w);
+        precedent = w;
+    }
+}
+
+void DisposerPageAOnglets(QDialog* dialogue, const QPixmap& image, QTabBar* onglets, QWidget* page,
+                          std::initializer_list<QWidget*> boutons) {
+    auto* rangee = new QHBoxLayout;
+    rangee->addStretch();
+    for (QWidget* bouton : boutons)
+        rangee->addWidget(bouton);
+
+    auto* droite = new QVBoxLayout;
+    droite->setSpacing(0);
+    droite->addWidget(onglets);
+    droite->addWidget(page, 1);
+    droite->addSpacing(8);
+    droite->addLayout(rangee);
+
+    auto* mise = new QHBoxLayout(dialogue);
+    mise->addWidget(Tav::ImageLogo(dialogue, image, 220));
+    mise->addSpacing(8);
+    mise->addLayout(droite, 1);
 }
 
 } // namespace Dialogues

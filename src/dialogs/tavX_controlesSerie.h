@@ -1,8 +1,13 @@
 #pragma once
-// Small controls shared by the series dialogs.
+// Small controls and layouts shared by the dialogs.
 #include <QString>
 
+#include <initializer_list>
+
+class QDialog;
 class QGroupBox;
+class QLayout;
+class QPixmap;
 class QRadioButton;
 class QTabBar;
 class TFichierTav;
@@ -19,5 +24,13 @@ QGroupBox* Groupe(QWidget* parent, const QString& titre, QRadioButton* premier,
 
 // The row of period tabs (one per period of the class file).
 QTabBar* OngletsPeriodes(QWidget* parent, const TFichierTav* fichier);
+
+// Tab moves through the widgets in this order.
+void OrdreTabulation(std::initializer_list<QWidget*> widgets);
+
+// The layout of the series dialogs: the logo on the left; on the right the period tabs over
+// the page, then the buttons at the bottom right.
+void DisposerPageAOnglets(QDialog* dialogue, const QPixmap& image, QTabBar* onglets, QWidget* page,
+                          std::initializer_list<QWidget*> boutons);
 
 } // namespace Dialogues

@@ -1,5 +1,6 @@
 #include "_FormModifierEleve.h"
 
+#include "tavX_controlesSerie.h"
 #include "tavX_saisieTexte.h"
 
 #include <QCheckBox>
@@ -61,10 +62,7 @@ TFormModifierEleve::TFormModifierEleve(QWidget* owner, const QString& legende, b
     mise->addLayout(boutons);
     setFixedSize(sizeHint());
 
-    setTabOrder(editNom, editDate);
-    setTabOrder(editDate, checkRedoublant);
-    setTabOrder(checkRedoublant, boutonOk);
-    setTabOrder(boutonOk, boutonAnnuler);
+    Dialogues::OrdreTabulation({editNom, editDate, checkRedoublant, boutonOk, boutonAnnuler});
     editNom->selectAll();
     editNom->setFocus();
 }

@@ -31,28 +31,15 @@ TFormCreerListeEleves::TFormCreerListeEleves(QWidget* owner, const QPixmap& logo
                    QStringLiteral(")"));
     setObjectName(QStringLiteral("FormCreerListeEleves"));
 
-    editNom = new QLineEdit(this);
-    editNom->setObjectName(QStringLiteral("EditNomEtPrenom"));
-    editNom->setMaxLength(Tav::MaxLongueurNomEleve);
+    const Dialogues::TChampsEleve champs = Dialogues::ChampsEleve(this);
+    editNom = champs.nom;
     editNom->setToolTip(QStringLiteral("Champ pour ajouter un élève à la liste"));
-    editNom->setMinimumWidth(300);
-    Tav::ControlerSaisie(editNom);
     editNom->installEventFilter(this);
-    auto* labelNom = new QLabel(QStringLiteral("&Nom et prénom de l'élève :"), this);
-    labelNom->setBuddy(editNom);
-
-    editDate = new QLineEdit(this);
-    editDate->setObjectName(QStringLiteral("EditDate"));
-    editDate->setMaxLength(10);
-    editDate->setMaximumWidth(
-        editDate->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
-    Tav::ControlerSaisie(editDate);
-    auto* labelDate = new QLabel(QStringLiteral("&Date de naissance :"), this);
-    labelDate->setBuddy(editDate);
-    auto* labelFormat = new QLabel(QStringLiteral("jj/mm/aaaa"), this);
-
-    checkRedoublant = new QCheckBox(QStringLiteral("&Redoublant"), this);
-    checkRedoublant->setObjectName(QStringLiteral("CheckBoxRedoublant"));
+    auto* labelNom = champs.libelleNom;
+    editDate = champs.date;
+    auto* labelDate = champs.libelleDate;
+    auto* labelFormat = champs.format;
+    checkRedoublant = champs.redoublant;
 
     boutonAjouter = new QPushButton(QStringLiteral("&Ajouter à la liste"), this);
     boutonAjouter->setObjectName(QStringLiteral("BoutonAjouter"));

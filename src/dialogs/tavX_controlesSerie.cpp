@@ -1,13 +1,17 @@
 #include "tavX_controlesSerie.h"
 
+#include "tavX_constantes.h"
 #include "tavX_fichierTav.h"
 #include "tavX_imageLogo.h"
+#include "tavX_saisieTexte.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QToolButton>
@@ -46,6 +50,31 @@ QTabBar* OngletsPeriodes(QWidget* parent, const TFichierTav* fichier) {
         for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
             onglets->addTab(fichier->NomPeriode(p));
     return onglets;
+}
+
+TChampsEleve ChampsEleve(QWidget* parent) {
+    TChampsEleve c;
+    c.nom = new QLineEdit(parent);
+    c.nom->setObjectName(QStringLiteral("EditNomEtPrenom"));
+    c.nom->setMaxLength(Tav::MaxLongueurNomEleve);
+    c.nom->setMinimumWidth(300);
+    Tav::ControlerSaisie(c.nom);
+    c.libelleNom = new QLabel(QStringLiteral("&Nom et prénom de l'élève :"), parent);
+    c.libelleNom->setBuddy(c.nom);
+
+    c.date = new QLineEdit(parent);
+    c.date->setObjectName(QStringLiteral("EditDate"));
+    c.date->setMaxLength(10);
+    c.date->setMaximumWidth(c.date->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) +
+                            16);
+    Tav::ControlerSaisie(c.date);
+    c.libelleDate = new QLabel(QStringLiteral("&Date de naissance :"), parent);
+    c.libelleDate->setBuddy(c.date);
+    c.format = new QLabel(QStringLiteral("jj/mm/aaaa"), parent);
+
+    c.redoublant = new QCheckBox(QStringLiteral("&Redoublant"), parent);
+    c.redoublant->setObjectName(QStringLiteral("CheckBoxRedoublant"));
+    return c;
 }
 
 void OrdreTabulation(std::initializer_list<QWidget*> widgets) {

@@ -4,7 +4,10 @@
 
 #include <initializer_list>
 
+class QCheckBox;
 class QDialog;
+class QLabel;
+class QLineEdit;
 class QGroupBox;
 class QLayout;
 class QPixmap;
@@ -24,6 +27,17 @@ QGroupBox* Groupe(QWidget* parent, const QString& titre, QRadioButton* premier,
 
 // The row of period tabs (one per period of the class file).
 QTabBar* OngletsPeriodes(QWidget* parent, const TFichierTav* fichier);
+
+// The fields of a student: name and first name, birth date with its format, repeating.
+struct TChampsEleve {
+    QLineEdit* nom;
+    QLabel* libelleNom;
+    QLineEdit* date;
+    QLabel* libelleDate;
+    QLabel* format;
+    QCheckBox* redoublant;
+};
+TChampsEleve ChampsEleve(QWidget* parent);
 
 // Tab moves through the widgets in this order.
 void OrdreTabulation(std::initializer_list<QWidget*> widgets);

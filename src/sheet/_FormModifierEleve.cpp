@@ -17,25 +17,15 @@ TFormModifierEleve::TFormModifierEleve(QWidget* owner, const QString& legende, b
     setWindowTitle(legende);
     setObjectName(QStringLiteral("FormModifierEleve"));
 
-    editNom = new QLineEdit(nom, this);
-    editNom->setObjectName(QStringLiteral("EditNomEtPrenom"));
-    editNom->setMaxLength(100);
-    editNom->setMinimumWidth(300);
-    Tav::ControlerSaisie(editNom);
-    auto* labelNom = new QLabel(QStringLiteral("&Nom et prénom de l'élève :"), this);
-    labelNom->setBuddy(editNom);
-
-    editDate = new QLineEdit(dateNaissance, this);
-    editDate->setObjectName(QStringLiteral("EditDate"));
-    editDate->setMaxLength(10);
-    editDate->setMaximumWidth(
-        editDate->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
-    Tav::ControlerSaisie(editDate);
-    auto* labelDate = new QLabel(QStringLiteral("&Date de naissance :"), this);
-    labelDate->setBuddy(editDate);
-    auto* format = new QLabel(QStringLiteral("jj/mm/aaaa"), this);
-
-    checkRedoublant = new QCheckBox(QStringLiteral("&Redoublant"), this);
+    const Dialogues::TChampsEleve champs = Dialogues::ChampsEleve(this);
+    editNom = champs.nom;
+    editNom->setText(nom);
+    auto* labelNom = champs.libelleNom;
+    editDate = champs.date;
+    editDate->setText(dateNaissance);
+    auto* labelDate = champs.libelleDate;
+    auto* format = champs.format;
+    checkRedoublant = champs.redoublant;
     checkRedoublant->setChecked(redoublant);
 
     boutonOk = new QPushButton(QStringLiteral("&Ok"), this);

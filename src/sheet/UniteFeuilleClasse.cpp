@@ -953,8 +953,8 @@ bool TFeuilleClasse::QuestionAncienFormat() {
 }
 
 void TFeuilleClasse::TerminerSaisies() {
-    for (TGrilleFeuille* g : {grilles.eleves, grilles.notes, grilles.moyennes, grilles.bilan,
-                              grilles.elevesGraphe})
+    for (TGrilleFeuille* g :
+         {grilles.eleves, grilles.notes, grilles.moyennes, grilles.bilan, grilles.elevesGraphe})
         if (auto* grille = dynamic_cast<TGrilleGeneriqueTavelin*>(g)) grille->TerminerEdition();
 }
 

@@ -7,11 +7,13 @@
 #include "tavX_saisieTexte.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -457,6 +459,18 @@ void TGrilleGeneriqueTavelin::MontrerMenuTurbo(const QPoint& position) {
 }
 
 void TGrilleGeneriqueTavelin::Commande(int) {}
+
+// ---- Clipboard -------------------------------------------------------------------------------
+
+QStringList TGrilleGeneriqueTavelin::LignesPressePapiers() {
+    const QClipboard* pressePapiers = QGuiApplication::clipboard();
+    const QString texte = pressePapiers ? pressePapiers->text() : QString();
+    if (texte.isEmpty()) return {};
+    static const QRegularExpression finDeLigne(QStringLiteral("\r\n|\r|\n"));
+    QStringList lignes = texte.split(finDeLigne);
+    if (lignes.size() > 1 && lignes.last().isEmpty()) lignes.removeLast();
+    return lignes;
+}
 
 // ---- Mouse and keyboard ----------------------------------------------------------------------
 

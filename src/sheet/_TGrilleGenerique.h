@@ -189,6 +189,10 @@ public:
     // Tests: what MontrerMenuTurbo does instead of running the menu's loop.
     static std::function<void(QMenu* menu)>& MontrerMenuPourTests();
 
+    // ---- Clipboard -----------------------------------------------------------------------------
+    // The clipboard's text as lines (any line break; a final break does not start a line).
+    static QStringList LignesPressePapiers();
+
     // ---- Mouse ---------------------------------------------------------------------------------
     // A mouse button pressed on a cell (ligne 0: the header). The base hides the information
     // window; left button: the cell becomes current (ligne > 0).

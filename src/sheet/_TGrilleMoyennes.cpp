@@ -1,5 +1,7 @@
 #include "_TGrilleMoyennes.h"
 
+#include "tavX_constantes.h"
+
 #include "UniteFeuilleClasse.h"
 #include "_FormEdit.h"
 #include "tavX_fichierTav.h"
@@ -12,7 +14,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +25,6 @@ constexpr int ColonneBrute = 0;
 constexpr int ColonneArrondie = 1;
 constexpr int ColonnePoints = 2;
 constexpr int ColonneBulletin = 3;
-// Rows after the students: the same as the grades grid, so that rows stay aligned.
-constexpr int LignesApresEleves = 18;
 constexpr int EchelleMinimum = 1;
 constexpr int EchelleMaximum = 1000;
 
@@ -90,7 +89,7 @@ TGrilleMoyennesTavelin::TGrilleMoyennesTavelin(TPanneauGrille* panneau, int peri
     const int P = fichier ? fichier->NombrePeriodes() : 0;
     for (int i = 0; i < ColonnesMoyennes * P; ++i)
         colonnesSauvees.append(QStringList());
-    DefinirTaille(NombreEleves() + LignesApresEleves, ColonnesMoyennes);
+    DefinirTaille(NombreEleves() + Tav::NombreLignesSupplementaires, ColonnesMoyennes);
     if (!fichier || periode < 1 || periode > P) return;
     // The first display always computes, whatever the period's mark says.
     fichier->MarquerPeriode(periode, true);
@@ -139,7 +138,7 @@ void TGrilleMoyennesTavelin::SauverColonnes(int periode) {
 }
 
 void TGrilleMoyennesTavelin::RestaurerColonnes(int periode) {
-    DefinirTaille(NombreEleves() + LignesApresEleves, ColonnesMoyennes);
+    DefinirTaille(NombreEleves() + Tav::NombreLignesSupplementaires, ColonnesMoyennes);
     for (int c = 0; c < ColonnesMoyennes; ++c)
         ModifierColonne(c, ColonneSauvee(periode, c));
 }
@@ -148,7 +147,7 @@ void TGrilleMoyennesTavelin::NotifMoyennes(int periode, int ligne) {
     TFichierTav* f = Fichier();
     if (!f || periode < 1 || periode > f->NombrePeriodes()) return;
     const int N = NombreEleves();
-    const int lignes = N + LignesApresEleves;
+    const int lignes = N + Tav::NombreLignesSupplementaires;
     const bool memePeriode = periode == Periode();
     DefinirPeriode(periode);
 
@@ -371,12 +370,8 @@ void TGrilleMoyennesTavelin::CopierColonne(int colonne) {
 }
 
 void TGrilleMoyennesTavelin::CollerPoints() {
-    const QString texte = QApplication::clipboard()->text();
-    if (texte.isEmpty()) return;
-    static const QRegularExpression finDeLigne(QStringLiteral("\r\n|\r|\n"));
-    QStringList lignes = texte.split(finDeLigne);
-    // A final line break ends the last line; it does not start an empty one.
-    if (lignes.size() > 1 && lignes.last().isEmpty()) lignes.removeLast();
+    const QStringList lignes = LignesPressePapiers();
+    if (lignes.isEmpty()) return;
     const int n = std::min(NombreEleves(), int(lignes.size()));
     // A text that a class file cannot hold is refused before anything changes.
     for (int i = 0; i < n; ++i)

@@ -19,7 +19,6 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -74,14 +73,6 @@ int TGrilleNotesTavelin::NombreSeries() const {
 QStringList TGrilleNotesTavelin::NotesSurProposees() {
     // The same choices as when a series is made.
     return TFormNouvelleSerieDeNotes::NotesSurStandard();
-}
-
-QStringList TGrilleNotesTavelin::LignesDuTexte(const QString& texte) {
-    if (texte.isEmpty()) return {};
-    static const QRegularExpression finDeLigne(QStringLiteral("\r\n|\n|\r"));
-    QStringList lignes = texte.split(finDeLigne);
-    if (lignes.size() > 1 && lignes.last().isEmpty()) lignes.removeLast();
-    return lignes;
 }
 
 // ---- Notifications ---------------------------------------------------------------------------
@@ -541,7 +532,7 @@ void TGrilleNotesTavelin::CopierNotes(int j, bool avecStatistiques) {
 }
 
 void TGrilleNotesTavelin::CollerNotes(int j) {
-    QStringList lignes = LignesDuTexte(TextePressePapiers());
+    QStringList lignes = LignesPressePapiers();
     const int nombre = std::min<int>(N(), int(lignes.size()));
     if (nombre <= 0) return;
     lignes = lignes.mid(0, nombre);
@@ -576,7 +567,7 @@ void TGrilleNotesTavelin::DecalerNotes(int j, int eleve, bool versLeBas) {
 }
 
 void TGrilleNotesTavelin::CollerNote(int j, int eleve) {
-    const QStringList lignes = LignesDuTexte(TextePressePapiers());
+    const QStringList lignes = LignesPressePapiers();
     if (lignes.isEmpty() || !Tav::TexteEnregistrable(this, lignes.first())) return;
     Fichier()->ModifierNote(Periode(), j, lignes.first(), eleve);
     NotifColonne(j - 1);

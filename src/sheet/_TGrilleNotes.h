@@ -58,8 +58,6 @@ public:
     int LigneRetenue() const { return ligneRetenue; }
     // The maxima offered by the "Noté sur" menu, in menu order.
     static QStringList NotesSurProposees();
-    // Lines of a clipboard text (a final line break does not start an empty line).
-    static QStringList LignesDuTexte(const QString& texte);
 
     // ---- Base grid -----------------------------------------------------------------------------
     QString Texte(int colonne, int ligne) const override;

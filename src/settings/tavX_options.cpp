@@ -21,27 +21,30 @@ namespace {
         EcrireBooleen(QStringLiteral(cle), v);                                                     \
     }
 
-// A switch read on every cell paint: kept in memory until it is written or the store changes.
-#define TAV_BOOLEEN_CACHE(Nom, cle, defaut)                                                        \
+// A value read on every cell paint or average: kept in memory until it is written or the store
+// changes.
+#define TAV_VALEUR_CACHE(Type, Nom, cle, defaut, Lire, Ecrire)                                     \
     namespace {                                                                                    \
     struct Cache##Nom {                                                                            \
-        bool valeur = defaut;                                                                      \
+        Type valeur = defaut;                                                                      \
         bool perimee = true;                                                                       \
         quint32 generation = 0;                                                                    \
     } cache##Nom;                                                                                  \
     }                                                                                              \
-    bool Nom() {                                                                                   \
+    Type Nom() {                                                                                   \
         if (cache##Nom.perimee || cache##Nom.generation != GenerationReglages()) {                 \
-            cache##Nom.valeur = LireBooleen(QStringLiteral(cle), defaut);                          \
+            cache##Nom.valeur = Lire(QStringLiteral(cle), defaut);                                 \
             cache##Nom.generation = GenerationReglages();                                          \
             cache##Nom.perimee = false;                                                            \
         }                                                                                          \
         return cache##Nom.valeur;                                                                  \
     }                                                                                              \
-    void Modifier##Nom(bool v) {                                                                   \
-        EcrireBooleen(QStringLiteral(cle), v);                                                     \
+    void Modifier##Nom(Type v) {                                                                   \
+        Ecrire(QStringLiteral(cle), v);                                                            \
         cache##Nom.perimee = true;                                                                 \
     }
+#define TAV_BOOLEEN_CACHE(Nom, cle, defaut)                                                        \
+    TAV_VALEUR_CACHE(bool, Nom, cle, defaut, LireBooleen, EcrireBooleen)
 
 #define TAV_OCTET(Nom, cle, defaut)                                                                \
     quint8 Nom() {                                                                                 \
@@ -309,8 +312,8 @@ TAV_COULEUR_CACHEE(Couleur4Note)
 TAV_COULEUR_CACHEE(Couleur5Note)
 
 // Averages
-TAV_ENTIER(MoyennesSur, "moyennesSur", 20)
-TAV_OCTET(ArrondirMoyennes, "arrondirMoyennes", 0)
+TAV_VALEUR_CACHE(qint32, MoyennesSur, "moyennesSur", 20, LireEntier, EcrireEntier)
+TAV_VALEUR_CACHE(quint8, ArrondirMoyennes, "arrondirMoyennes", 0, LireOctet, EcrireOctet)
 TAV_OCTET(ArrondirMoyennesAnnuelles, "arrondirMoyennesAnnuelles", 0)
 TAV_OCTET(TypeMoyennesAnnuelles, "typeMoyennesAnnuelles", 0)
 TAV_BOOLEEN(MoyenneParTypeDeNotes, "moyenneParTypeDeNotes", false)

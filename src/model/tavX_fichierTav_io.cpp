@@ -3,6 +3,7 @@
 // "1.0") converted.
 #include "tavX_codec.h"
 #include "tavX_constantes.h"
+#include "tavX_ecritureSure.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_flux_io.h"
@@ -10,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <numeric>
 
@@ -21,7 +21,9 @@ namespace {
 const QString Un = QStringLiteral("1");
 const QString SignatureTavelin = QStringLiteral("Tavelin");
 const QString VersionEcrite = QStringLiteral("2.3");
-constexpr qint64 TailleMaximale = 256 * 1024 * 1024; // far above any real class
+// A full class of 50 students weighs well under 1 MB: this leaves plenty of room and keeps
+// what a load may allocate bounded.
+constexpr qint64 TailleMaximale = 32 * 1024 * 1024;
 
 TFichierTav::TAnnonce& Annonce() {
     static TFichierTav::TAnnonce annonce;
@@ -283,16 +285,13 @@ void TFichierTav::Charger(bool importSilencieux, bool elevesSeulement) {
     nombresSeries = ListeDe(3, QStringLiteral("0"));
     libellesClasse = QStringList{QStringLiteral("classe")};
     try {
-        const QFileInfo info(nomFichier);
-        if (info.isDir()) throw TTavException(QStringLiteral("c'est un dossier, pas un fichier"));
-        QFile fichier(nomFichier);
-        if (!fichier.open(QIODevice::ReadOnly))
-            throw TTavException(
-                QStringLiteral("impossible d'ouvrir le fichier (%1)").arg(fichier.errorString()));
-        if (fichier.size() > TailleMaximale)
-            throw TTavException(QStringLiteral("fichier trop volumineux pour une classe"));
-        TFluxTav flux(fichier.readAll());
-        fichier.close();
+        // Only a regular file is read, never more than a class can weigh: a pipe would block
+        // and a device such as /dev/zero would never end.
+        QByteArray octets;
+        QString cause;
+        if (!LireFichierOrdinaire(nomFichier, TailleMaximale, octets, &cause))
+            throw TTavException(cause);
+        TFluxTav flux(std::move(octets));
         if (flux.FinAtteinte()) throw TTavException(QStringLiteral("Ce fichier est vide."));
         try {
             signature = flux.LireChaine();
@@ -440,17 +439,24 @@ void TFichierTav::Enregistrer(const QString& nom) {
     causeErreurEnregistrement.clear();
     try {
         const QByteArray octets = TEcrivainTav::Ecrire(*this);
-        // The new content goes to a temporary file that replaces the class
-        // file only once it is complete: a failure never leaves a truncated
-        // or missing class file.
-        QSaveFile fichier(nom);
-        if (!fichier.open(QIODevice::WriteOnly)) throw TTavException(fichier.errorString());
-        if (fichier.write(octets) != octets.size()) throw TTavException(fichier.errorString());
-        if (Options::FichierBak() && QFile::exists(nom)) {
+        // The new content goes to a temporary file that replaces the class file only once it
+        // is complete and on the disk: a failure never leaves a truncated or missing file.
+        TEcritureSure ecriture(nom);
+        if (!ecriture.Ouvrir()) throw TTavException(ecriture.Cause());
+        // The first save over an existing file keeps it as ".bak". A backup that cannot be
+        // written stops the save, the class file left as it was: the user learns why (most
+        // often a full disk, where the save itself would fail next).
+        if (Options::FichierBak() && QFileInfo(nom).isFile()) {
             const QString bak = CheminBak(nom);
-            if (!QFileInfo::exists(bak)) QFile::copy(nom, bak);
+            QString cause;
+            if (!QFileInfo::exists(bak) && !CopierFichierSur(nom, bak, TailleMaximale, &cause))
+                throw TTavException(cause +
+                                    QStringLiteral(" : la copie de sauvegarde « %1 » n'a pas pu "
+                                                   "être écrite, et le fichier de classe n'a pas "
+                                                   "été modifié.")
+                                        .arg(QFileInfo(bak).fileName()));
         }
-        if (!fichier.commit()) throw TTavException(fichier.errorString());
+        if (!ecriture.Ecrire(octets) || !ecriture.Valider()) throw TTavException(ecriture.Cause());
     } catch (const TTavException& e) {
         causeErreurEnregistrement = e.Message();
         throw TTavException(QStringLiteral("Erreur dans l'enregistrement du fichier ") + nom);

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -191,6 +192,49 @@ private slots:
         const QString sortie = Chemin(QStringLiteral("jamais.tav"));
         QCOMPARE(Lancer({QStringLiteral("convert"), absent, sortie}).code, 1);
         QVERIFY(!QFile::exists(sortie));
+    }
+
+    // A save that fails exits 1 with the French cause and leaves the target as it was.
+    void convert_enregistrementImpossible() {
+        const QString source = ClasseExemple();
+        const QString protege = Chemin(QStringLiteral("protege.tav"));
+        QVERIFY(QFile::copy(source, protege));
+        QFile(protege).resize(10); // not the source any more: a rewrite would show
+        QVERIFY(QFile::setPermissions(protege, QFileDevice::ReadOwner));
+        const QByteArray avant = [&] {
+            QFile f(protege);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        const struct {
+            QString cible;
+            QString cause;
+        } cas[] = {
+            {protege, QStringLiteral("Le fichier est en lecture seule")},
+            {Chemin(QStringLiteral("absent/classe.tav")),
+             QStringLiteral("Le dossier n'existe pas")},
+        };
+        for (const auto& c : cas) {
+            const Resultat r = Lancer({QStringLiteral("convert"), source, c.cible});
+            QCOMPARE(r.code, 1);
+            QCOMPARE(r.erreur, QStringLiteral("Erreur dans l'enregistrement du fichier ") +
+                                   c.cible + QStringLiteral(" : ") + c.cause + QLatin1Char('\n'));
+        }
+        QFile f(protege);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), avant);
+    }
+
+    // A pipe or a device answers at once with its cause instead of blocking or filling memory.
+    void check_ceQuiNEstPasUnFichier() {
+        const QString tube = Chemin(QStringLiteral("tube.tav"));
+        QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+        const Resultat r = Lancer({QStringLiteral("check"), tube, QStringLiteral("/dev/zero")});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.sortie, tube + QStringLiteral(": invalide : c'est un tube, pas un fichier\n") +
+                               QStringLiteral("/dev/zero: invalide : c'est un périphérique, pas "
+                                              "un fichier\n"));
+        QCOMPARE(Lancer({QStringLiteral("convert"), tube, Chemin(QStringLiteral("t2.tav"))}).code,
+                 1);
     }
 
     void usage_codeDeux() {

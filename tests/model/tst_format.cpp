@@ -633,6 +633,8 @@ void TestFormat::enregistrementEchoue_data() {
     QTest::newRow("caractère hors Windows-1252, fichier existant") << 3;
     QTest::newRow("caractère hors Windows-1252 dans une note") << 4;
     QTest::newRow("nom de fichier vide") << 5;
+    QTest::newRow("fichier en lecture seule") << 6;
+    QTest::newRow("nom que le système ne sait pas écrire") << 7;
 }
 
 void TestFormat::enregistrementEchoue() {
@@ -668,6 +670,13 @@ void TestFormat::enregistrementEchoue() {
     case 5:
         cible = QString();
         break;
+    case 6:
+        cible = existant;
+        QVERIFY(QFile::setPermissions(existant, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        break;
+    case 7:
+        cible = QDir(ici.path()).filePath(QStringLiteral("\uFFFDl\uFFFDves.tav"));
+        break;
     }
     const QStringList avant = Instantane(f);
     const QStringList fichiersAvant = Contenu(ici.path());
@@ -686,6 +695,17 @@ void TestFormat::enregistrementEchoue() {
     QVERIFY(!f.EstImporte());
     QCOMPARE(LireFichier(existant), v1);
     QCOMPARE(Contenu(ici.path()), fichiersAvant);
+    const char* causes[] = {"Ce chemin est un dossier",
+                            "Le dossier n'existe pas",
+                            "Une partie du chemin n'est pas un dossier",
+                            nullptr,
+                            nullptr,
+                            "Aucun nom de fichier n'est donné",
+                            "Le fichier est en lecture seule",
+                            "Le nom du fichier contient des caractères que le système ne sait pas"};
+    if (causes[cas])
+        QVERIFY2(f.CauseErreurEnregistrement().startsWith(QString::fromUtf8(causes[cas])),
+                 qPrintable(f.CauseErreurEnregistrement()));
     if (cas == 0) QVERIFY(QFileInfo(cible).isDir());
     if (cas == 3 || cas == 4) {
         // The cause names the character that cannot be stored.

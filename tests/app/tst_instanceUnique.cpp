@@ -5,9 +5,13 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QMap>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QUuid>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,6 +19,32 @@ QString NomUnique() {
     return QDir::temp().filePath(QStringLiteral("tavelin-test-") +
                                  QUuid::createUuid().toString(QUuid::Id128).left(12));
 }
+
+// Sets environment variables for the time of a test, and puts them back.
+class Environnement {
+public:
+    void Poser(const char* nom, const QByteArray& valeur) {
+        if (!anciens.contains(nom))
+            anciens.insert(nom, qEnvironmentVariableIsSet(nom) ? std::optional(qgetenv(nom))
+                                                               : std::nullopt);
+        if (valeur.isNull())
+            qunsetenv(nom);
+        else
+            qputenv(nom, valeur);
+    }
+    ~Environnement() {
+        for (auto i = anciens.cbegin(); i != anciens.cend(); ++i)
+            if (i.value())
+                qputenv(i.key().constData(), *i.value());
+            else
+                qunsetenv(i.key().constData());
+    }
+
+private:
+    QMap<QByteArray, std::optional<QByteArray>> anciens;
+};
+
+constexpr uid_t AutreUtilisateur = 12345;
 
 } // namespace
 
@@ -74,6 +104,92 @@ private slots:
         intrus.disconnectFromServer();
         QTest::qWait(50);
         QCOMPARE(recus.size(), 0);
+    }
+
+    void dossierPrive_data() {
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<bool>("prive");
+        QTest::newRow("0700, à l'utilisateur") << "0700" << true;
+        QTest::newRow("0755") << "0755" << false;
+        QTest::newRow("0770") << "0770" << false;
+        QTest::newRow("0711") << "0711" << false;
+        QTest::newRow("lien vers un dossier privé") << "lien" << false;
+        QTest::newRow("fichier") << "fichier" << false;
+        QTest::newRow("absent") << "absent" << false;
+        QTest::newRow("à un autre utilisateur") << "autre" << false;
+    }
+
+    // Only a real folder of the user's, that nobody else can reach, holds the socket.
+    void dossierPrive() {
+        QFETCH(QString, cas);
+        QFETCH(bool, prive);
+        QTemporaryDir ici;
+        const QString dossier = ici.filePath(QStringLiteral("d"));
+        const QByteArray d = QFile::encodeName(dossier);
+        bool ok = true;
+        if (cas == QLatin1String("lien")) {
+            const QByteArray cible = QFile::encodeName(ici.filePath(QStringLiteral("vrai")));
+            ok = ::mkdir(cible.constData(), 0700) == 0 && ::chmod(cible.constData(), 0700) == 0 &&
+                 ::symlink(cible.constData(), d.constData()) == 0;
+        } else if (cas == QLatin1String("fichier")) {
+            QFile f(dossier);
+            ok = f.open(QIODevice::WriteOnly) && f.setPermissions(QFileDevice::ReadOwner);
+        } else if (cas != QLatin1String("absent")) {
+            const mode_t mode = cas == QLatin1String("autre") ? 0700 : cas.toUInt(nullptr, 8);
+            ok = ::mkdir(d.constData(), 0700) == 0 && ::chmod(d.constData(), mode) == 0;
+            if (cas == QLatin1String("autre")) {
+                if (::geteuid() != 0) QSKIP("changer le propriétaire d'un dossier demande root");
+                ok = ok && ::chown(d.constData(), AutreUtilisateur, AutreUtilisateur) == 0;
+            }
+        }
+        QVERIFY(ok);
+        QCOMPARE(TInstanceUnique::DossierPrive(dossier), prive);
+    }
+
+    // Without a runtime folder the socket goes to "tavelin-<uid>" in the temporary folder, made
+    // private; when someone else made that folder, or opened it, the program runs alone.
+    void sansDossierPriveLaCopieResteSeule() {
+        QTemporaryDir tmp;
+        Environnement environnement;
+        environnement.Poser("TAVELIN_INSTANCE", QByteArray());
+        environnement.Poser("XDG_RUNTIME_DIR", QByteArray());
+        environnement.Poser("TMPDIR", QFile::encodeName(tmp.path()));
+        const QString dossier = tmp.filePath(QStringLiteral("tavelin-%1").arg(::getuid()));
+        const QByteArray d = QFile::encodeName(dossier);
+        QCOMPARE(TInstanceUnique::NomParDefaut(), dossier + QStringLiteral("/tavelin-2.x.socket"));
+        QVERIFY(TInstanceUnique::DossierPrive(dossier));
+
+        const QByteArray session = QFile::encodeName(tmp.filePath(QStringLiteral("session")));
+        QCOMPARE(::mkdir(session.constData(), 0700), 0);
+        QCOMPARE(::chmod(session.constData(), 0755), 0);
+        environnement.Poser("XDG_RUNTIME_DIR", session);
+        QCOMPARE(TInstanceUnique::NomParDefaut(), dossier + QStringLiteral("/tavelin-2.x.socket"));
+
+        QCOMPARE(::chmod(d.constData(), 0777), 0);
+        QCOMPARE(TInstanceUnique::NomParDefaut(), QString());
+        if (::geteuid() == 0) {
+            QCOMPARE(::chmod(d.constData(), 0700), 0);
+            QCOMPARE(::chown(d.constData(), AutreUtilisateur, AutreUtilisateur), 0);
+            QCOMPARE(TInstanceUnique::NomParDefaut(), QString());
+        }
+        TInstanceUnique seule(TInstanceUnique::NomParDefaut());
+        QVERIFY(!seule.DemarrerOuTransmettre({QStringLiteral("/classes/6e A.tav")}));
+        QVERIFY(!seule.EcouteEnCours());
+    }
+
+    // A socket that another user put under the name receives nothing and is left alone.
+    void socketDUnAutreUtilisateurIgnoree() {
+        if (::geteuid() != 0) QSKIP("changer le propriétaire d'une socket demande root");
+        const QString nom = NomUnique();
+        QLocalServer intrus;
+        QVERIFY(intrus.listen(nom));
+        QCOMPARE(::chown(QFile::encodeName(nom).constData(), AutreUtilisateur, AutreUtilisateur),
+                 0);
+        TInstanceUnique copie(nom);
+        QVERIFY(!copie.DemarrerOuTransmettre({QStringLiteral("/classes/6e A.tav")}));
+        QVERIFY(!copie.EcouteEnCours());
+        QVERIFY(!intrus.waitForNewConnection(200));
+        QVERIFY(QFileInfo(nom).exists());
     }
 
     void laFenetreOuvreLesFichiersRecus() {

@@ -6,6 +6,7 @@
 #include "_FormNouvelleClasse.h"
 #include "_TGrilleGenerique.h"
 #include "tavX_commandesSeries.h"
+#include "tavX_ecritureSure.h"
 
 #include "UnitePrincipale.h"
 #include "tavX_exceptions.h"
@@ -1094,39 +1095,44 @@ void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
                             QStringLiteral("\" existe déjà. Voulez-vous le remplacer ?")))
         return;
 
+    // The copy goes through the checked write: a temporary file on the drive, every write, the
+    // size and the sync checked, then put in place of the old copy. Cancelled or failed, it
+    // leaves the old file on the drive as it was.
     QString erreur;
-    QFile source(chemin);
-    QSaveFile cible(destination);
-    if (!source.open(QIODevice::ReadOnly)) {
-        erreur = source.errorString();
-    } else if (!cible.open(QIODevice::WriteOnly)) {
-        erreur = cible.errorString();
+    QByteArray octets;
+    Tav::TEcritureSure cible(destination);
+    if (!Tav::LireFichierOrdinaire(chemin, 64 * 1024 * 1024, octets, &erreur)) {
+        erreur = QStringLiteral("Le fichier à copier est illisible : ") + erreur;
+    } else if (!cible.Ouvrir()) {
+        erreur = cible.Cause();
     } else {
         QProgressDialog progression(QStringLiteral("Copie de \"") + nom + QStringLiteral("\" ..."),
                                     QStringLiteral("Annuler"), 0, 100, this);
         progression.setWindowTitle(Programme::Nom());
+        // Modal, so that the dialog takes the events while the copy runs and Cancel is heard.
+        progression.setWindowModality(Qt::WindowModal);
+        progression.setAutoReset(false);
         progression.setMinimumDuration(500);
-        const qint64 taille = std::max<qint64>(1, source.size());
-        qint64 copie = 0;
-        while (!source.atEnd()) {
-            const QByteArray bloc = source.read(64 * 1024);
-            if (bloc.isEmpty() && source.error() != QFileDevice::NoError) {
-                erreur = source.errorString();
-                break;
-            }
-            if (cible.write(bloc) != bloc.size()) {
-                erreur = cible.errorString();
-                break;
-            }
-            copie += bloc.size();
-            progression.setValue(int(copie * 100 / taille));
-            if (progression.wasCanceled()) break;
+        progression.setValue(0);
+        const qint64 taille = std::max<qint64>(1, octets.size());
+        constexpr qint64 Bloc = 16 * 1024;
+        bool ok = true;
+        for (qint64 copie = 0; ok && copie < octets.size() && !progression.wasCanceled();) {
+            const qint64 n = std::min<qint64>(Bloc, octets.size() - copie);
+            ok = cible.Ecrire(octets.constData() + copie, n);
+            copie += n;
+            // The writes are the first 90 %, the sync to the drive the rest.
+            progression.setValue(int(copie * 90 / taille));
         }
         if (progression.wasCanceled()) {
-            cible.cancelWriting();
+            cible.Abandonner();
+            principale->statusBar()->showMessage(QStringLiteral("La copie du fichier \"") + nom +
+                                                     QStringLiteral("\" a été annulée."),
+                                                 5000);
             return;
         }
-        if (erreur.isEmpty() && !cible.commit()) erreur = cible.errorString();
+        if (!ok || !cible.Valider()) erreur = cible.Cause();
+        progression.setValue(100);
     }
     if (!erreur.isEmpty()) {
         Erreur(this, QStringLiteral("Impossible de copier le fichier \"") + nom +

@@ -1123,6 +1123,9 @@ void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
             copie += n;
             // The writes are the first 90 %, the sync to the drive the rest.
             progression.setValue(int(copie * 90 / taille));
+            // The window does not take the events on the step that first shows it: a click on
+            // Cancel must not wait for the next step.
+            if (progression.isVisible()) QCoreApplication::processEvents();
         }
         if (progression.wasCanceled()) {
             cible.Abandonner();

@@ -2,7 +2,12 @@
 // save question on close, failed saves, copying to a removable drive and sending by e-mail.
 #include "../app/soutien_gui.h"
 
+#include "tavX_ecritureSure.h"
+
 #include <QMdiSubWindow>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
 
 namespace {
 
@@ -273,6 +278,47 @@ private slots:
             I().DuGenre(QStringLiteral("message")).last().texte,
             QStringLiteral("Le fichier \"a.tav\" a été modifié. Vous devez l'enregistrer avant "
                            "de pouvoir le copier sur disquette."));
+    }
+
+    // The copy can be cancelled while it runs (its progress window takes the events), and a
+    // cancelled or failed copy leaves the old file on the drive as it was.
+    void copieAnnuleeOuEchoueeGardeLAncienne() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("a"));
+        QTemporaryDir lecteur;
+        const QString copie = lecteur.filePath(QStringLiteral("a.tav"));
+        QFile ancienne(copie);
+        QVERIFY(ancienne.open(QIODevice::WriteOnly));
+        ancienne.write("ancienne copie");
+        ancienne.close();
+        struct Sans {
+            ~Sans() { Tav::DefinirPanneEcriture({}); }
+        } sans;
+
+        // A slow drive: Cancel is pressed while the copy is shown.
+        Tav::DefinirPanneEcriture([](Tav::TEtapeEcriture etape) {
+            if (etape == Tav::TEtapeEcriture::Ecriture) QThread::msleep(700);
+            return 0;
+        });
+        QTimer::singleShot(50, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* progression = qobject_cast<QProgressDialog*>(w)) progression->cancel();
+        });
+        I().reponses = {true};
+        f->CopierSurLecteur(lecteur.path());
+        QCOMPARE(Contenu(copie), QByteArray("ancienne copie"));
+        QCOMPARE(QDir(lecteur.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+        // A full drive: the error names the cause.
+        Tav::DefinirPanneEcriture([](Tav::TEtapeEcriture etape) {
+            return etape == Tav::TEtapeEcriture::Synchronisation ? ENOSPC : 0;
+        });
+        I().reponses = {true};
+        f->CopierSurLecteur(lecteur.path());
+        QCOMPARE(Contenu(copie), QByteArray("ancienne copie"));
+        QVERIFY2(I().DuGenre(QStringLiteral("message"))
+                     .last()
+                     .texte.endsWith(QStringLiteral("Le disque est plein")),
+                 qPrintable(I().DuGenre(QStringLiteral("message")).last().texte));
     }
 
     void envoyerParCourrierElectronique() {

@@ -9,7 +9,6 @@
 #include "tavX_flux_io.h"
 #include "tavX_options.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <numeric>

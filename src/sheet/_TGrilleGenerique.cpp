@@ -18,6 +18,24 @@
 
 #include <algorithm>
 
+namespace {
+
+// Holds the place of a horizontal scroll bar without showing one or taking any input: the
+// scroll area lays it out exactly as the bar of a neighbouring grid under the same style.
+class TBarreReservee : public QScrollBar {
+public:
+    TBarreReservee() : QScrollBar(Qt::Horizontal) {
+        setEnabled(false);
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+} // namespace
+
 namespace Grille {
 
 QColor Couleur(qint32 couleurWindows) {
@@ -323,6 +341,11 @@ void TGrilleGeneriqueTavelin::DefilerVers(int ligneHaut) {
 
 int TGrilleGeneriqueTavelin::LigneHaut() const {
     return verticalScrollBar()->value() + 1;
+}
+
+void TGrilleGeneriqueTavelin::ReserverBarreHorizontale(bool defilante) {
+    if (!defilante) setHorizontalScrollBar(new TBarreReservee);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 QRect TGrilleGeneriqueTavelin::RectCellule(int colonne, int ligne) const {

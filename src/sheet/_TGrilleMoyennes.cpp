@@ -86,6 +86,7 @@ TGrilleMoyennesTavelin::TGrilleMoyennesTavelin(TPanneauGrille* panneau, int peri
                                                TFichierTav* fichier, TFeuilleClasse* feuille)
     : TGrilleGeneriqueTavelin(panneau, periode, fichier, feuille, GenreMoyennes) {
     setObjectName(QStringLiteral("GrilleMoyennes"));
+    ReserverBarreHorizontale(true);
     const int P = fichier ? fichier->NombrePeriodes() : 0;
     for (int i = 0; i < ColonnesMoyennes * P; ++i)
         colonnesSauvees.append(QStringList());

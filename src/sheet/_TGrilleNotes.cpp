@@ -55,6 +55,7 @@ TGrilleNotesTavelin::TGrilleNotesTavelin(TPanneauGrille* panneau, int periode, T
                                          TFeuilleClasse* feuille)
     : TGrilleGeneriqueTavelin(panneau, periode, fichier, feuille, GenreNotes) {
     setObjectName(QStringLiteral("GrilleNotes"));
+    ReserverBarreHorizontale(true);
     NotifPeriode(periode, 0);
 }
 

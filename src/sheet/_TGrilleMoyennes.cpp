@@ -164,9 +164,10 @@ void TGrilleMoyennesTavelin::NotifMoyennes(int periode, int ligne) {
             CalculerLigne(periode, ligne);
         } else {
             DefinirTaille(lignes, ColonnesMoyennes);
-            ViderColonne(ColonneBrute);
-            ViderColonne(ColonneArrondie);
-            ViderColonne(ColonneBulletin);
+            // Every column, the points too: a row after the last student stays blank, even when
+            // a student was just removed and the rows moved up (the period keeps what is shown).
+            for (int c = 0; c < ColonnesMoyennes; ++c)
+                ViderColonne(c);
             EcrireEntetes();
             for (int s = 1; s <= N; ++s)
                 CalculerLigne(periode, s);

@@ -19,6 +19,7 @@
 #include "tavX_panneauGrille.h"
 #include "tavX_programme.h"
 #include "tavX_rangeeOnglets.h"
+#include "tavX_saisieTexte.h"
 
 #include <QAction>
 #include <QApplication>
@@ -1161,6 +1162,8 @@ void TFeuilleClasse::CollerNomsEleves() {
         if (!ligne.trimmed().isEmpty()) noms.append(ligne.trimmed());
     }
     if (noms.isEmpty()) return;
+    // The class file holds Windows-1252 only: a pasted name it cannot hold changes nothing.
+    if (!Tav::TexteEnregistrable(this, noms.join(QLatin1Char('\n')))) return;
     if (noms.size() > 50) {
         Erreur(this, QStringLiteral("Vous avez atteint le nombre maximum d'élèves (") +
                          QStringLiteral("50") + QStringLiteral(") autorisé dans Tavelin.") +
@@ -1177,7 +1180,9 @@ void TFeuilleClasse::CollerNomsEleves() {
 
 void TFeuilleClasse::CollerDatesNaissance() {
     if (fichier->NombreEleves() == 0 || !TexteDansPressePapiers()) return;
-    fichier->ModifierDatesNaissance(LignesPressePapiers());
+    const QStringList dates = LignesPressePapiers();
+    if (!Tav::TexteEnregistrable(this, dates.join(QLatin1Char('\n')))) return;
+    fichier->ModifierDatesNaissance(dates);
     fichier->InvaliderCalculs();
     RafraichirListesEleves();
     NotifOnglets();

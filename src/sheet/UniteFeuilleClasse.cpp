@@ -10,6 +10,7 @@
 #include "UnitePrincipale.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
+#include "tavX_garde.h"
 #include "tavX_globales.h"
 #include "tavX_grilleFeuille.h"
 #include "tavX_interlocuteur.h"
@@ -54,7 +55,10 @@ QAction* Commande(QObject* contexte, QMenu* menu, const QString& texte,
     QAction* a = menu->addAction(texte);
     if (!raccourci.isEmpty()) a->setShortcut(raccourci);
     if (action) {
-        QObject::connect(a, &QAction::triggered, contexte, [action] { action(); });
+        // A command that fails tells why and leaves the sheet open (see tavX_garde.h).
+        QObject::connect(a, &QAction::triggered, contexte, [contexte, action] {
+            Tav::Garder("commande de menu", qobject_cast<QWidget*>(contexte), action);
+        });
     } else {
         a->setProperty(AVenir, true);
         a->setEnabled(false);

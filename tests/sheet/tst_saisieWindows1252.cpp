@@ -4,6 +4,7 @@
 // teacher is told which character is refused.
 #include "../app/soutien_gui.h"
 
+#include "_FormCreerListeEleves.h"
 #include "_FormEdit.h"
 #include "_FormModifierEleve.h"
 #include "_TGrilleMoyennes.h"
@@ -69,6 +70,13 @@ class TestSaisieWindows1252 : public QObject {
             dialogue.ChampNom()->setText(texte);
             dialogue.accept();
             return dialogue.result() == QDialog::Accepted && dialogue.Nom() == texte;
+        }
+        if (chemin == QStringLiteral("dialogue de création de la liste")) {
+            TFeuilleClasse* f = Ouvrir(0);
+            TFormCreerListeEleves dialogue(f, QPixmap(), QStringLiteral("4e B"));
+            dialogue.EditNomEtPrenom()->setText(texte);
+            dialogue.Ajouter();
+            return dialogue.Noms().contains(texte);
         }
         if (chemin == QStringLiteral("dialogue de saisie")) {
             TFeuilleClasse* f = Ouvrir(1);
@@ -145,6 +153,7 @@ private slots:
         QTest::addColumn<bool>("accepte");
         const QStringList chemins{QStringLiteral("frappe dans une cellule de notes"),
                                   QStringLiteral("dialogue d'un élève"),
+                                  QStringLiteral("dialogue de création de la liste"),
                                   QStringLiteral("dialogue de saisie"),
                                   QStringLiteral("coller les noms des élèves"),
                                   QStringLiteral("coller les dates de naissance"),

@@ -419,8 +419,11 @@ void TGrilleGeneriqueTavelin::AjusterLargeurColonne(int colonne) {
     grasse.setBold(true);
     const QFontMetrics large(grasse);
     int largeur = 0;
+    // Called from the notifications of tabs and commands: a cell that cannot be read counts as
+    // empty, like on screen.
     for (int l = 0; l < NombreLignes(); ++l) {
-        const QString t = Texte(colonne, l);
+        QString t;
+        Tav::Garder("largeur d'une colonne", nullptr, [&] { t = Texte(colonne, l); });
         if (t.isEmpty()) continue;
         largeur = std::max(largeur, large.horizontalAdvance(t));
     }

@@ -199,6 +199,7 @@ private slots:
         QCOMPARE(g->Modele()->data(g->Modele()->index(0, 0), Qt::DisplayRole).toString(),
                  QStringLiteral("Elève 1"));
         QVERIFY(!(g->Modele()->flags(g->Modele()->index(4, 0)) & Qt::ItemIsEditable));
+        g->AjusterLargeurColonnes();
         QVERIFY(!avertissements.isEmpty());
         QVERIFY(env->interlocuteur.DuGenre(QStringLiteral("message")).isEmpty());
 

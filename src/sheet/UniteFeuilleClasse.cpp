@@ -11,6 +11,7 @@
 #include "UnitePrincipale.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
+#include "tavX_garde.h"
 #include "tavX_globales.h"
 #include "tavX_grilleFeuille.h"
 #include "tavX_interlocuteur.h"
@@ -20,6 +21,7 @@
 #include "tavX_panneauGrille.h"
 #include "tavX_programme.h"
 #include "tavX_rangeeOnglets.h"
+#include "tavX_saisieTexte.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,7 +56,10 @@ QAction* Commande(QObject* contexte, QMenu* menu, const QString& texte,
     QAction* a = menu->addAction(texte);
     if (!raccourci.isEmpty()) a->setShortcut(raccourci);
     if (action) {
-        QObject::connect(a, &QAction::triggered, contexte, [action] { action(); });
+        // A command that fails tells why and leaves the sheet open (see tavX_garde.h).
+        QObject::connect(a, &QAction::triggered, contexte, [contexte, action] {
+            Tav::Garder("commande de menu", qobject_cast<QWidget*>(contexte), action);
+        });
     } else {
         a->setProperty(AVenir, true);
         a->setEnabled(false);
@@ -1170,6 +1175,8 @@ void TFeuilleClasse::CollerNomsEleves() {
         if (!ligne.trimmed().isEmpty()) noms.append(ligne.trimmed());
     }
     if (noms.isEmpty()) return;
+    // The class file holds Windows-1252 only: a pasted name it cannot hold changes nothing.
+    if (!Tav::TexteEnregistrable(this, noms.join(QLatin1Char('\n')))) return;
     if (noms.size() > 50) {
         Erreur(this, QStringLiteral("Vous avez atteint le nombre maximum d'élèves (") +
                          QStringLiteral("50") + QStringLiteral(") autorisé dans Tavelin.") +
@@ -1186,7 +1193,9 @@ void TFeuilleClasse::CollerNomsEleves() {
 
 void TFeuilleClasse::CollerDatesNaissance() {
     if (fichier->NombreEleves() == 0 || !TexteDansPressePapiers()) return;
-    fichier->ModifierDatesNaissance(LignesPressePapiers());
+    const QStringList dates = LignesPressePapiers();
+    if (!Tav::TexteEnregistrable(this, dates.join(QLatin1Char('\n')))) return;
+    fichier->ModifierDatesNaissance(dates);
     fichier->InvaliderCalculs();
     RafraichirListesEleves();
     NotifOnglets();

@@ -62,8 +62,9 @@ TGrilleElevesTavelin::TGrilleElevesTavelin(TPanneauGrille* panneau, int periode,
     : TGrilleGeneriqueTavelin(panneau, periode, fichier, feuille, GenreEleves) {
     setObjectName(QStringLiteral("GrilleEleves"));
     PreparerColonnes(this);
-    // The grades grid scrolls for it (through the sheet).
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The grades grid scrolls for it (through the sheet); the place of a horizontal bar stays
+    // empty at its bottom, so that its rows stand beside those of the grades.
+    ReserverBarreHorizontale(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     NotifEleves(0, 0);
 }

@@ -4,7 +4,8 @@
 // TGrilleElevesTavelin: the student grid at the left of the grades page. Its rows are those of
 // the grades and averages grids (header, one row per student, then the statistic and attribute
 // rows, whose labels stand in its name column), so that a row is the same student or statistic
-// in the three grids. It has no scroll bar: it follows the grades grid. A left click on a name
+// in the three grids. It has no scroll bar: it follows the grades grid, and keeps the place of a
+// horizontal bar empty so that its rows stand level with the grades'. A left click on a name
 // shows the student's information window; a right click on the name column opens its turbo menu
 // (delete, modify, add a student, copy the list).
 //

@@ -2,6 +2,7 @@
 
 #include "UniteFeuilleClasse.h"
 #include "_FormHint.h"
+#include "tavX_garde.h"
 #include "tavX_options.h"
 #include "tavX_panneauGrille.h"
 #include "tavX_saisieTexte.h"
@@ -17,6 +18,24 @@
 #include <QScrollBar>
 
 #include <algorithm>
+
+namespace {
+
+// Holds the place of a horizontal scroll bar without showing one or taking any input: the
+// scroll area lays it out exactly as the bar of a neighbouring grid under the same style.
+class TBarreReservee : public QScrollBar {
+public:
+    TBarreReservee() : QScrollBar(Qt::Horizontal) {
+        setEnabled(false);
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+} // namespace
 
 namespace Grille {
 
@@ -44,22 +63,29 @@ int TModeleGrille::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : colonnes;
 }
 
+// The views call the model from their paints and events: what a grid cannot read (an index gone
+// stale) shows empty rather than reaching the event loop.
 QVariant TModeleGrille::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return grille->Texte(index.column(), index.row() + 1);
-    return {};
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    QVariant texte;
+    Tav::Garder("texte d'une cellule", nullptr,
+                [&] { texte = grille->Texte(index.column(), index.row() + 1); });
+    return texte;
 }
 
 QVariant TModeleGrille::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return grille->Texte(section, 0);
-    return {};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    QVariant texte;
+    Tav::Garder("en-tête d'une grille", nullptr, [&] { texte = grille->Texte(section, 0); });
+    return texte;
 }
 
 Qt::ItemFlags TModeleGrille::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (grille->CelluleModifiable(index.column(), index.row() + 1)) f |= Qt::ItemIsEditable;
+    Tav::Garder("cellule modifiable", nullptr, [&] {
+        if (grille->CelluleModifiable(index.column(), index.row() + 1)) f |= Qt::ItemIsEditable;
+    });
     return f;
 }
 
@@ -67,9 +93,13 @@ bool TModeleGrille::setData(const QModelIndex& index, const QVariant& valeur, in
     if (!index.isValid() || role != Qt::EditRole) return false;
     const int c = index.column(), l = index.row() + 1;
     const QString texte = valeur.toString();
-    if (texte == grille->Texte(c, l)) return false;
-    grille->CelluleEditee(c, l, texte);
-    return true;
+    bool modifiee = false;
+    Tav::Garder("saisie d'une cellule", grille, [&] {
+        if (texte == grille->Texte(c, l)) return;
+        grille->CelluleEditee(c, l, texte);
+        modifiee = true;
+    });
+    return modifiee;
 }
 
 void TModeleGrille::ToutChange() {
@@ -110,9 +140,19 @@ void TDelegueGrille::paint(QPainter* peintre, const QStyleOptionViewItem& option
                            const QModelIndex& index) const {
     const int c = index.column(), l = index.row() + 1;
     TGrilleGeneriqueTavelin::TStyleCellule style;
-    grille->StyleCellule(c, l, style);
-    if (grille->EstSelectionnee(c, l))
-        style.fond = TGrilleGeneriqueTavelin::CouleurSelectionCellule();
+    QString texte;
+    // A cell that cannot be read is painted blank.
+    const bool lue = Tav::Garder("dessin d'une cellule", nullptr, [&] {
+        grille->StyleCellule(c, l, style);
+        if (grille->EstSelectionnee(c, l))
+            style.fond = TGrilleGeneriqueTavelin::CouleurSelectionCellule();
+        texte = grille->Texte(c, l);
+    });
+    if (!lue) {
+        style = {};
+        style.fond = Qt::white;
+        texte.clear();
+    }
     peintre->save();
     peintre->fillRect(option.rect, style.fond);
     QFont police = option.font;
@@ -121,7 +161,7 @@ void TDelegueGrille::paint(QPainter* peintre, const QStyleOptionViewItem& option
     peintre->setPen(style.texte);
     QRect zone = option.rect.adjusted(style.decalageX, style.decalageY, -1, 0);
     if (style.alignement & Qt::AlignHCenter) zone = option.rect.adjusted(0, style.decalageY, 0, 0);
-    peintre->drawText(zone, int(style.alignement), grille->Texte(c, l));
+    peintre->drawText(zone, int(style.alignement), texte);
     peintre->restore();
 }
 
@@ -142,7 +182,7 @@ void TDelegueGrille::setEditorData(QWidget* editeur, const QModelIndex& index) c
     // The editor keeps what is being typed: it is filled once, when it opens.
     if (champ->property("rempli").toBool()) return;
     champ->setProperty("rempli", true);
-    champ->setText(grille->Texte(index.column(), index.row() + 1));
+    champ->setText(grille->Modele()->data(index, Qt::EditRole).toString());
 }
 
 void TDelegueGrille::setModelData(QWidget* editeur, QAbstractItemModel* modele,
@@ -155,7 +195,11 @@ bool TDelegueGrille::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::KeyPress) {
         auto* champ = qobject_cast<QLineEdit*>(objet);
         auto* touche = static_cast<QKeyEvent*>(evenement);
-        if (champ && grille->ToucheEditeur(champ, touche)) return true;
+        bool traitee = false;
+        if (champ)
+            Tav::Garder("touche dans une cellule", grille,
+                        [&] { traitee = grille->ToucheEditeur(champ, touche); });
+        if (traitee) return true;
     }
     return QStyledItemDelegate::eventFilter(objet, evenement);
 }
@@ -202,7 +246,8 @@ TGrilleGeneriqueTavelin::TGrilleGeneriqueTavelin(TPanneauGrille* panneau, int pe
     viewport()->installEventFilter(this);
 
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valeur) {
-        if (silence == 0 && this->feuille) this->feuille->NotifDefilement(valeur + 1);
+        if (silence == 0 && this->feuille)
+            Tav::Garder("défilement", nullptr, [&] { this->feuille->NotifDefilement(valeur + 1); });
     });
 
     hide();
@@ -325,6 +370,11 @@ int TGrilleGeneriqueTavelin::LigneHaut() const {
     return verticalScrollBar()->value() + 1;
 }
 
+void TGrilleGeneriqueTavelin::ReserverBarreHorizontale(bool defilante) {
+    if (!defilante) setHorizontalScrollBar(new TBarreReservee);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
 QRect TGrilleGeneriqueTavelin::RectCellule(int colonne, int ligne) const {
     if (ligne == 0) {
         const QHeaderView* entete = horizontalHeader();
@@ -369,8 +419,11 @@ void TGrilleGeneriqueTavelin::AjusterLargeurColonne(int colonne) {
     grasse.setBold(true);
     const QFontMetrics large(grasse);
     int largeur = 0;
+    // Called from the notifications of tabs and commands: a cell that cannot be read counts as
+    // empty, like on screen.
     for (int l = 0; l < NombreLignes(); ++l) {
-        const QString t = Texte(colonne, l);
+        QString t;
+        Tav::Garder("largeur d'une colonne", nullptr, [&] { t = Texte(colonne, l); });
         if (t.isEmpty()) continue;
         largeur = std::max(largeur, large.horizontalAdvance(t));
     }
@@ -425,7 +478,8 @@ QMenu* TGrilleGeneriqueTavelin::NouveauMenuTurbo(const QString& nom) {
     connect(menuTurbo, &QMenu::triggered, this, [this](QAction* action) {
         bool ok = false;
         const int numero = action->data().toInt(&ok);
-        if (ok && numero > 0) Commande(numero);
+        if (ok && numero > 0)
+            Tav::Garder("commande d'un Turbo Menu", this, [&] { Commande(numero); });
     });
     return menuTurbo;
 }
@@ -515,7 +569,9 @@ bool TGrilleGeneriqueTavelin::eventFilter(QObject* objet, QEvent* evenement) {
             return true;
         }
         setFocus(Qt::MouseFocusReason);
-        SourisEnfoncee(souris->button(), colonne, ligne, souris->globalPosition().toPoint());
+        Tav::Garder("clic dans une grille", this, [&] {
+            SourisEnfoncee(souris->button(), colonne, ligne, souris->globalPosition().toPoint());
+        });
         return true;
     }
     return QTableView::eventFilter(objet, evenement);
@@ -524,5 +580,7 @@ bool TGrilleGeneriqueTavelin::eventFilter(QObject* objet, QEvent* evenement) {
 void TGrilleGeneriqueTavelin::currentChanged(const QModelIndex& actuel,
                                              const QModelIndex& precedent) {
     QTableView::currentChanged(actuel, precedent);
-    if (silence == 0 && actuel.isValid()) CelluleSelectionnee(actuel.column(), actuel.row() + 1);
+    if (silence == 0 && actuel.isValid())
+        Tav::Garder("sélection d'une cellule", this,
+                    [&] { CelluleSelectionnee(actuel.column(), actuel.row() + 1); });
 }

@@ -135,6 +135,12 @@ public:
     void DefilerVers(int ligneHaut) override;
     // First student/statistic row shown at the top (1 when not scrolled).
     int LigneHaut() const;
+    // The grids of the grades page keep the same viewport height whatever their widths, so that
+    // a row stands at the same height in all of them at every scroll position (the last rows
+    // included, which a table scrolled to its end draws flush with its bottom): each keeps a
+    // horizontal scroll bar's place at its bottom. A grid that scrolls sideways shows its bar
+    // always; one that never does (defilante false) keeps an empty bar of the same size there.
+    void ReserverBarreHorizontale(bool defilante);
     // Rectangle of a cell in viewport coordinates (header: in the header's coordinates).
     QRect RectCellule(int colonne, int ligne) const;
     // Point (in this widget's coordinates) at the centre of a cell, header included.

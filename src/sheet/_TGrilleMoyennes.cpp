@@ -86,6 +86,7 @@ TGrilleMoyennesTavelin::TGrilleMoyennesTavelin(TPanneauGrille* panneau, int peri
                                                TFichierTav* fichier, TFeuilleClasse* feuille)
     : TGrilleGeneriqueTavelin(panneau, periode, fichier, feuille, GenreMoyennes) {
     setObjectName(QStringLiteral("GrilleMoyennes"));
+    ReserverBarreHorizontale(true);
     const int P = fichier ? fichier->NombrePeriodes() : 0;
     for (int i = 0; i < ColonnesMoyennes * P; ++i)
         colonnesSauvees.append(QStringList());
@@ -163,9 +164,10 @@ void TGrilleMoyennesTavelin::NotifMoyennes(int periode, int ligne) {
             CalculerLigne(periode, ligne);
         } else {
             DefinirTaille(lignes, ColonnesMoyennes);
-            ViderColonne(ColonneBrute);
-            ViderColonne(ColonneArrondie);
-            ViderColonne(ColonneBulletin);
+            // Every column, the points too: a row after the last student stays blank, even when
+            // a student was just removed and the rows moved up (the period keeps what is shown).
+            for (int c = 0; c < ColonnesMoyennes; ++c)
+                ViderColonne(c);
             EcrireEntetes();
             for (int s = 1; s <= N; ++s)
                 CalculerLigne(periode, s);

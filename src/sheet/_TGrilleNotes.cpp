@@ -8,6 +8,7 @@
 #include "tavX_constantes.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
+#include "tavX_garde.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_nombres.h"
 #include "tavX_options.h"
@@ -55,6 +56,7 @@ TGrilleNotesTavelin::TGrilleNotesTavelin(TPanneauGrille* panneau, int periode, T
                                          TFeuilleClasse* feuille)
     : TGrilleGeneriqueTavelin(panneau, periode, fichier, feuille, GenreNotes) {
     setObjectName(QStringLiteral("GrilleNotes"));
+    ReserverBarreHorizontale(true);
     NotifPeriode(periode, 0);
 }
 
@@ -254,7 +256,7 @@ bool TGrilleNotesTavelin::ToucheEditeur(QLineEdit* editeur, QKeyEvent* touche) {
 
 void TGrilleNotesTavelin::keyPressEvent(QKeyEvent* touche) {
     if (EstToucheMoinsPave(touche)) {
-        NotifAbsent();
+        Tav::Garder("absence d'un élève", this, [this] { NotifAbsent(); });
         touche->accept();
         return;
     }

@@ -5,6 +5,8 @@
 #include "_TGrilleGenerique.h"
 
 #include <QScrollBar>
+#include <QSplitter>
+#include <QWheelEvent>
 
 class TestAlignementGrilles : public QObject {
     Q_OBJECT
@@ -25,6 +27,49 @@ class TestAlignementGrilles : public QObject {
         const QImage image = g->viewport()->grab().toImage();
         const QRect r = g->RectCellule(colonne, ligne);
         return image.pixelColor(r.left() + 3, r.bottom() - 2);
+    }
+
+    // Opens a copy of the example class on its third trimester, the window at the given size.
+    void OuvrirExemple(const QSize& taille) {
+        const QString copie = env->Chemin(QStringLiteral("exemple.tav"));
+        QFile::remove(copie);
+        QVERIFY(
+            QFile::copy(QStringLiteral(TAV_SOURCE_DIR "/examples/4e_B_mathematiques.tav"), copie));
+        fenetre->resize(taille);
+        f = fenetre->OuvrirOuMontrer(copie);
+        QVERIFY(f);
+        f->ChoisirPeriode(2);
+        QApplication::processEvents();
+        QVERIFY(Eleves() && Notes() && Moyennes());
+        QVERIFY(Notes()->isVisible() && Moyennes()->isVisible());
+    }
+
+    // Rows 0 .. last of the student grid that are wholly shown, each stands beside the same row
+    // of the grades and averages grids: same top and height on screen, and the grids find that
+    // row under the name's centre.
+    void VerifierLignesAlignees() {
+        QAbstractItemModel* eleves = Eleves()->model();
+        int vues = 0;
+        for (int r = 0; r < eleves->rowCount(); ++r) {
+            const QRect nom = Eleves()->visualRect(eleves->index(r, 1));
+            if (!Eleves()->viewport()->rect().contains(nom)) continue;
+            ++vues;
+            const QPoint haut = Eleves()->viewport()->mapToGlobal(nom.topLeft());
+            const QPoint centre = Eleves()->viewport()->mapToGlobal(nom.center());
+            for (TGrilleGeneriqueTavelin* g : {Notes(), Moyennes()}) {
+                const QString ou = QStringLiteral("%1, ligne %2 (%3)")
+                                       .arg(g->objectName())
+                                       .arg(r + 1)
+                                       .arg(Eleves()->Cellule(1, r + 1));
+                const QPoint ici = g->viewport()->mapFromGlobal(centre);
+                QVERIFY2(g->rowAt(ici.y()) == r, qPrintable(ou));
+                const QRect cellule = g->visualRect(g->model()->index(r, 0));
+                QVERIFY2(g->viewport()->mapToGlobal(cellule.topLeft()).y() == haut.y(),
+                         qPrintable(ou));
+                QVERIFY2(cellule.height() == nom.height(), qPrintable(ou));
+            }
+        }
+        QVERIFY(vues > 5);
     }
 
 private slots:
@@ -96,6 +141,67 @@ private slots:
         QCOMPARE(Notes()->LigneHaut(), Moyennes()->LigneHaut());
         QCOMPARE(Eleves()->LigneHaut(), Moyennes()->LigneHaut());
         QVERIFY(Eleves()->EstSelectionnee(1, 41));
+    }
+
+    // The example class at the bottom of its third trimester: the grades grid has a horizontal
+    // scroll bar there, the student grid none, and the names still stand beside their marks.
+    void lesLignesRestentAligneesJusquEnBas_data() {
+        QTest::addColumn<QSize>("taille");
+        QTest::addColumn<QString>("moyen");
+        // At 1600x1000 the whole class fits: nothing to scroll, the rows line up all the same.
+        for (const QSize& t :
+             {QSize(1024, 720), QSize(1280, 800), QSize(1600, 1000), QSize(900, 480)}) {
+            const QString nom = QStringLiteral("%1x%2 ").arg(t.width()).arg(t.height());
+            for (const char* moyen : {"molette", "clavier", "barre"})
+                QTest::newRow(qPrintable(nom + QLatin1String(moyen))) << t << QString(moyen);
+        }
+    }
+    void lesLignesRestentAligneesJusquEnBas() {
+        QFETCH(QSize, taille);
+        QFETCH(QString, moyen);
+        OuvrirExemple(taille);
+        // Narrow enough for the marks to scroll sideways: the case where rows went apart.
+        f->Separateur()->setSizes({300, 300});
+        QApplication::processEvents();
+        QVERIFY(Notes()->horizontalScrollBar()->isVisible());
+        QVERIFY(Notes()->horizontalScrollBar()->maximum() > 0);
+        VerifierLignesAlignees();
+
+        QScrollBar* barre = Notes()->verticalScrollBar();
+        if (moyen == QLatin1String("molette")) {
+            const QPoint ici = Notes()->viewport()->rect().center();
+            for (int i = 0; i < 40 && barre->value() < barre->maximum(); ++i) {
+                QWheelEvent roue(ici, Notes()->viewport()->mapToGlobal(ici), QPoint(),
+                                 QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                                 false);
+                QApplication::sendEvent(Notes()->viewport(), &roue);
+                // Halfway down, the rows line up too.
+                if (i == 1) VerifierLignesAlignees();
+            }
+        } else if (moyen == QLatin1String("clavier")) {
+            Notes()->setFocus();
+            Notes()->SelectionnerCellule(0, 1);
+            for (int i = 0; i < 60; ++i)
+                QTest::keyClick(Notes(), Qt::Key_Down);
+        } else {
+            barre->setValue(barre->maximum());
+        }
+        QApplication::processEvents();
+        QVERIFY(barre->maximum() > 0 || taille.height() >= 1000);
+        QCOMPARE(barre->value(), barre->maximum());
+        // The last row, "Oral ou écrit :", is shown whole and in line.
+        const int derniere = Eleves()->model()->rowCount() - 1;
+        QVERIFY(Eleves()->viewport()->rect().contains(
+            Eleves()->visualRect(Eleves()->model()->index(derniere, 1))));
+        VerifierLignesAlignees();
+
+        // The sheet grows and shrinks: still in line.
+        fenetre->resize(taille + QSize(37, 53));
+        QApplication::processEvents();
+        VerifierLignesAlignees();
+        fenetre->resize(taille);
+        QApplication::processEvents();
+        VerifierLignesAlignees();
     }
 };
 

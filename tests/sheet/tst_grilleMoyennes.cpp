@@ -5,6 +5,7 @@
 #include "_FormEdit.h"
 #include "_FormHint.h"
 #include "_TGrilleMoyennes.h"
+#include "tavX_constantes.h"
 #include "tavX_panneauGrille.h"
 #include "tavX_rangeeOnglets.h"
 
@@ -184,6 +185,40 @@ private slots:
         QCOMPARE(f->Fichier().PointsPlusMoins(1, 2), QString());
         QCOMPARE(g->Cellule(2, 2), QString());
         QCOMPARE(g->Cellule(3, 2), g->Cellule(1, 2));
+    }
+
+    // The last student, who had points, is removed: the row below the students is blank in every
+    // column, and stays so when the period is shown again from its saved columns.
+    void apresUneSuppressionLesLignesSousLesElevesSontVides() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("d"), 4, {1, 1});
+        TGrilleMoyennesTavelin* g = Grille(f);
+        QCOMPARE(g->Periode(), 2);
+        Choisir(g, 2, 4, 11); // "+ 1" for the last student
+        Choisir(g, 2, 3, 6);  // "- 1,5" for the one before
+        QCOMPARE(g->Cellule(2, 4), QStringLiteral("1"));
+        const QStringList troisieme = Ligne(g, 3);
+
+        env->interlocuteur.reponses = {true};
+        auto* eleves = dynamic_cast<TGrilleGeneriqueTavelin*>(f->Grilles().eleves);
+        QTest::mousePress(eleves->WidgetCellule(4), Qt::RightButton, {},
+                          eleves->RectCellule(1, 4).center());
+        QVERIFY(menu);
+        Action(1)->trigger(); // "Supprimer "Elève 04" de la liste des élèves"
+        QCOMPARE(f->Fichier().NombreEleves(), 3);
+        QCOMPARE(g->NombreLignes(), 3 + Tav::NombreLignesSupplementaires);
+
+        const QStringList vide{QString(), QString(), QString(), QString()};
+        auto verifier = [&] {
+            QCOMPARE(Ligne(g, 3), troisieme);
+            for (int l = 4; l < g->NombreLignes(); ++l)
+                QVERIFY2(Ligne(g, l) == vide, qPrintable(QString::number(l)));
+        };
+        verifier();
+        for (int c = 0; c < 4; ++c)
+            QVERIFY(g->ColonneSauvee(2, c).value(4).isEmpty());
+        f->TabControlGrillesNotes()->Choisir(0);
+        f->TabControlGrillesNotes()->Choisir(1);
+        verifier();
     }
 
     void autresPointsParLaSaisie() {

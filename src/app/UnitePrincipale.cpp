@@ -634,22 +634,17 @@ void TFormTavelin2::CommandeOptions() {
     const auto& options = Extensions().options;
     if (!options) return;
     options(this);
-    RafraichirApresOptions();
+    NotifReglagesModifies();
 }
 
-void TFormTavelin2::RafraichirApresOptions() {
+void TFormTavelin2::NotifReglagesModifies() {
     toolBarreDeBoutons->setVisible(Options::AfficherBarreOutils());
     MenuHistorique::Reconstruire(menuFichier, actionQuitter,
                                  [this](const QString& chemin) { OuvrirOuMontrer(chemin); });
     for (QMdiSubWindow* sous : SousFenetresArriereAvant()) {
         TFeuilleClasse* feuille = FeuilleDe(sous);
         feuille->ReconstruireHistorique();
-        feuille->NotifToutRecalculer();
-        feuille->NotifMoyennes(0, 0);
-        feuille->NotifRedessiner();
-        feuille->NotifOnglets();
-        feuille->NotifEleves(0, 0);
-        feuille->NotifRecalculerBilan(0);
+        feuille->ReglagesModifies();
     }
     NotifOngletsClasses();
 }

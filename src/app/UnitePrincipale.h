@@ -96,8 +96,10 @@ public:
     void ReorganiserIcones();
     void ToutReduire();
     void ToutFermer();
-    // Steps after the options dialog: tool bar, history items, every sheet, class tabs.
-    void RafraichirApresOptions();
+    // A setting shared by every class changed (options dialog, a grid's turbo menu: scale,
+    // rounding, colours, tabs...): the tool bar, the history items, every open sheet (computed
+    // and shown again) and the class tabs follow.
+    void NotifReglagesModifies();
 
     // ---- Notifications from the sheets ------------------------------------------------------
     void NotifToutEnregistrer();

@@ -206,6 +206,14 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
     PreparerMenuCopier();
     ActualiserPanneaux();
     NotifModifie();
+
+    texteDansPressePapiers = TexteDansPressePapiers();
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        texteDansPressePapiers = TexteDansPressePapiers();
+        ActualiserCommandes();
+    });
+    connect(qApp, &QApplication::focusChanged, this, &TFeuilleClasse::ActualiserCommandes);
+    ActualiserCommandes();
 }
 
 TFeuilleClasse::~TFeuilleClasse() = default;
@@ -449,7 +457,10 @@ void TFeuilleClasse::CreerMenus() {
     actionModifierEleve =
         Commande(this, menuEleves, QStringLiteral("&Modifier les informations d'un élève ..."),
                  [this] { CommandeModifierEleve(); });
-    connect(menuEleves, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuEleves);
+    connect(menuEleves, &QMenu::aboutToShow, this, [this] {
+        texteDansPressePapiers = TexteDansPressePapiers();
+        ActiverMenuEleves();
+    });
 
     menuSeries = new QMenu(QStringLiteral("&Série de notes"), this);
     actionAjouterSerie = Commande(
@@ -568,9 +579,29 @@ void TFeuilleClasse::ActiverMenuFichier() {
     Activer(actionImprimer, bool(TFormTavelin2::Extensions().imprimer));
 }
 
+void TFeuilleClasse::ActualiserCommandes() {
+    if (!menuFichier) return; // the menus are not built yet
+    ActiverMenuFichier();
+    ActiverMenuEleves();
+    ActiverMenuSeries();
+    ActiverMenuGraphes();
+    ActiverMenuOutils();
+}
+
+bool TFeuilleClasse::EstRaccourciDeLaFeuille(const QKeyEvent* touche) const {
+    const QKeySequence sequence(touche->keyCombination());
+    for (const QMenu* menu : menus) {
+        for (const QAction* action : menu->findChildren<QAction*>()) {
+            if (!action->isEnabled() || action->shortcut().isEmpty()) continue;
+            if (action->shortcut().matches(sequence) == QKeySequence::ExactMatch) return true;
+        }
+    }
+    return false;
+}
+
 void TFeuilleClasse::ActiverMenuEleves() {
     const int n = fichier->NombreEleves();
-    const bool texte = TexteDansPressePapiers();
+    const bool texte = texteDansPressePapiers;
     Activer(actionCreerListe, n == 0);
     Activer(actionCollerNoms, n == 0 && texte);
     Activer(actionCollerDates, texte && n >= 1);
@@ -699,6 +730,7 @@ void TFeuilleClasse::ActualiserPanneaux() {
     const int periodeGraphe = tabControlGraphes->Onglet() + 1;
     panelGraphe->AfficherGrille(periodeGraphe >= 1 && periodeGraphe <= fichier->NombrePeriodes() &&
                                 fichier->NombreSeries(periodeGraphe) > 0);
+    ActualiserCommandes();
 }
 
 // ---- Grid areas ------------------------------------------------------------------------------
@@ -837,6 +869,7 @@ void TFeuilleClasse::NotifTitre() {
     label2->setText(fichier->Classe() + eleves);
     setWindowTitle(fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(chemin));
     principale->NotifOngletsClasses();
+    ActualiserCommandes();
 }
 
 void TFeuilleClasse::NotifMoyennes(int periode, int ligne) {
@@ -888,6 +921,7 @@ void TFeuilleClasse::NotifStatut(int option) {
                     TexteNombreNotes(n * y));
     label1->show();
     label3->show();
+    ActualiserCommandes();
 }
 
 void TFeuilleClasse::NotifLargeurEleves(int largeur) {
@@ -1060,13 +1094,17 @@ void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
 // ---- Other commands --------------------------------------------------------------------------
 
 void TFeuilleClasse::CommandeOptions() {
+    // The main window refreshes every open sheet, this one included.
     principale->CommandeOptions();
-    // The scale and the rounding of averages may have changed: every period is computed again.
+}
+
+void TFeuilleClasse::ReglagesModifies() {
+    // The scale and the rounding of averages may have changed: every period is computed again,
+    // the cached averages of the class file object first.
     NotifToutRecalculer();
     RafraichirListesEleves();
-    if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
-    if (grilles.notes) grilles.notes->NotifPeriode(periodeCourante, 0);
-    if (grilles.moyennes) grilles.moyennes->NotifMoyennes(periodeCourante, 0);
+    RafraichirGrilles(false);
+    NotifRedessiner();
     NotifOnglets();
 }
 

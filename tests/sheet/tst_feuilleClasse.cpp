@@ -1,7 +1,11 @@
 // The class sheet: its pages, period tabs, panels and captions, labels, light, grid areas,
-// views and clipboard commands.
+// views, clipboard commands, the state of its commands and the settings shared by every class.
 #include "../app/soutien_gui.h"
+#include "../dialogs/aideDialogues.h"
 
+#include "_FormNouvelleSerieDeNotes.h"
+#include "_TGrilleMoyennes.h"
+#include "tavX_nombres.h"
 #include "tavX_ongletsClasses.h"
 #include "tavX_panneauGrille.h"
 #include "tavX_rangeeOnglets.h"
@@ -9,12 +13,30 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
+
+namespace {
+
+QAction* ActionDe(QMenu* menu, const QString& texte) {
+    for (QAction* action : menu->actions())
+        if (action->text() == texte) return action;
+    return nullptr;
+}
+
+// The offscreen platform leaves the activation of windows to us.
+bool Activer(QWidget* fenetre) {
+    fenetre->activateWindow();
+    return QTest::qWaitForWindowActive(fenetre);
+}
+
+} // namespace
 
 class TestFeuilleClasse : public QObject {
     Q_OBJECT
@@ -35,6 +57,8 @@ private slots:
         fenetre->resize(1000, 700);
     }
     void cleanup() {
+        TGrilleGeneriqueTavelin::MontrerMenuPourTests() = nullptr;
+        TFormTavelin2::Extensions().options = nullptr;
         fenetre.reset();
         env.reset();
     }
@@ -268,6 +292,98 @@ private slots:
         QVERIFY(f->Fichier().PeriodeARecalculer(1));
         QVERIFY(f->Fichier().PeriodeARecalculer(3));
         QVERIFY(f->Fichier().MoyenneARecalculer(1, 1));
+    }
+
+    // ---- Settings shared by every class -------------------------------------------------------
+
+    void reglagesSuivisParToutesLesClasses_data() {
+        QTest::addColumn<int>("colonne"); // averages column right-clicked; -1: options dialog
+        QTest::addColumn<int>("commande");
+        QTest::newRow("échelle") << 0 << int(TGrilleMoyennesTavelin::CmdSur10);
+        QTest::newRow("arrondi") << 1 << int(TGrilleMoyennesTavelin::CmdArrondiDemi);
+        QTest::newRow("dialogue des options") << -1 << 0;
+    }
+    void reglagesSuivisParToutesLesClasses() {
+        QFETCH(int, colonne);
+        QFETCH(int, commande);
+        TFeuilleClasse* b = Ouvrir(QStringLiteral("B"), 2, {2});
+        // 7,65 on 20: another scale and the half-point rounding both change it.
+        b->Fichier().ModifierNote(1, 1, QStringLiteral("12,3"), 1);
+        QVERIFY(b->Enregistrer());
+        b->RafraichirGrilles(false);
+        auto* moyennesB = dynamic_cast<TGrilleMoyennesTavelin*>(b->Grilles().moyennes);
+        QCOMPARE(moyennesB->Cellule(0, 1), QStringLiteral("7,65"));
+        TFeuilleClasse* a = Ouvrir(QStringLiteral("A"), 2, {1});
+        QCOMPARE(fenetre->FeuilleActive(), a);
+
+        if (colonne < 0) {
+            TFormTavelin2::Extensions().options = [](QWidget*) {
+                Options::ModifierMoyennesSur(10);
+                Options::ModifierArrondirMoyennes(Tav::ArrondiDemi);
+            };
+            a->CommandeOptions();
+        } else {
+            QMenu* menu = nullptr;
+            TGrilleGeneriqueTavelin::MontrerMenuPourTests() = [&menu](QMenu* m) { menu = m; };
+            auto* moyennesA = dynamic_cast<TGrilleMoyennesTavelin*>(a->Grilles().moyennes);
+            QTest::mousePress(moyennesA->WidgetCellule(1), Qt::RightButton, {},
+                              moyennesA->RectCellule(colonne, 1).center());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                if (action->data().toInt() == commande) action->trigger();
+        }
+
+        // The other class shows, and its class file object holds, what a class opened now
+        // would.
+        const TFichierTav relue(b->CheminFichier());
+        const int mode = Options::ArrondirMoyennes();
+        QCOMPARE(moyennesB->Cellule(0, 0),
+                 QStringLiteral("Moyenne brute sur ") + QString::number(relue.MoyennesSur()));
+        for (int s = 1; s <= 2; ++s) {
+            QCOMPARE(b->Fichier().MoyenneBrute(1, s), relue.MoyenneBrute(1, s));
+            QCOMPARE(moyennesB->Cellule(0, s), relue.MoyenneBrute(1, s));
+            QCOMPARE(moyennesB->Cellule(1, s), relue.MoyenneArrondie(1, s, mode));
+        }
+        QVERIFY(moyennesB->Cellule(std::max(colonne, 0), 1) != QStringLiteral("7,65"));
+    }
+
+    // ---- Commands and their shortcuts ---------------------------------------------------------
+
+    void ajouterUneSerieAuClavierMemePendantUneSaisie() {
+        fenetre->CommandeNouvelleClasse();
+        TFeuilleClasse* f = fenetre->FeuilleActive();
+        QVERIFY(Activer(fenetre.get()));
+        QMenu* series = f->Menus().at(2);
+        QAction* ajouter = ActionDe(series, QStringLiteral("&Ajouter une série de notes ..."));
+        emit series->aboutToShow(); // the teacher looked at the menu before adding students
+        QVERIFY(!ajouter->isEnabled());
+
+        QApplication::clipboard()->setText(QStringLiteral("Abel Ana\nZola Emile\n"));
+        f->CollerNomsEleves();
+        QVERIFY(ajouter->isEnabled());
+        auto ajoutee = AideDialogues::AuProchainDialogue<TFormNouvelleSerieDeNotes>(
+            [](TFormNouvelleSerieDeNotes* d) {
+                Activer(d);
+                AideDialogues::TaperTexte(d->ComboBox1(), QStringLiteral("Interro"));
+                if (QWidget* liste = QApplication::activePopupWidget()) liste->close();
+                QTest::mouseClick(d->BoutonOk(), Qt::LeftButton);
+            });
+        QTest::keyClick(f, Qt::Key_Insert, Qt::ControlModifier);
+        QVERIFY(*ajoutee);
+        QCOMPARE(f->Fichier().NombreSeries(1), 1);
+
+        // A mark being typed in the new column: Ctrl+Insert stores it, then opens the dialog.
+        QVERIFY(Activer(fenetre.get()));
+        QTRY_VERIFY(f->Grilles().notes->Widget()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), '1');
+        QTest::keyClick(QApplication::focusWidget(), '5');
+        QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        auto annulee = AideDialogues::AuProchainDialogue<TFormNouvelleSerieDeNotes>(
+            [](TFormNouvelleSerieDeNotes* d) { d->reject(); });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert, Qt::ControlModifier);
+        QVERIFY(*annulee);
+        QCOMPARE(f->Fichier().Note(1, 1, 1), QStringLiteral("15"));
+        QCOMPARE(f->Fichier().NombreSeries(1), 1);
     }
 };
 

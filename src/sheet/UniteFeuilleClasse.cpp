@@ -31,6 +31,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QSplitter>
@@ -90,8 +91,36 @@ QString NomSansDossier(const QString& chemin) {
     return QFileInfo(chemin).fileName();
 }
 
+// A framed label of the bottom bar: it gives way to the page tabs when the sheet is narrow,
+// its text then cut with "…" and shown whole in its tooltip. text() stays the whole text.
+class TEtiquetteBarre : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override {
+        const QSize indication = QLabel::minimumSizeHint();
+        const int marges = 2 * (frameWidth() + margin()) + indent();
+        return QSize(marges + fontMetrics().horizontalAdvance(QStringLiteral("M…")),
+                     indication.height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter peintre(this);
+        drawFrame(&peintre);
+        const QRect zone =
+            contentsRect().adjusted(margin() + indent(), margin(), -margin(), -margin());
+        const QString coupe = fontMetrics().elidedText(text(), Qt::ElideRight, zone.width());
+        peintre.setPen(palette().color(foregroundRole()));
+        peintre.drawText(zone, int(Qt::AlignLeft | Qt::AlignVCenter), coupe);
+        const QString bulle = coupe == text() ? QString() : text();
+        if (toolTip() != bulle) setToolTip(bulle);
+    }
+};
+
 QLabel* Etiquette(QWidget* parent) {
-    auto* etiquette = new QLabel(parent);
+    auto* etiquette = new TEtiquetteBarre(parent);
+    etiquette->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     etiquette->setFrameShape(QFrame::Panel);
     etiquette->setFrameShadow(QFrame::Sunken);
     etiquette->setMargin(2);

@@ -132,9 +132,9 @@ private slots:
         Options::ModifierOngletsGrillesBilans(3);
         Options::ModifierOngletsGraphes(2);
         TFeuilleClasse* f = Ouvrir(QStringLiteral("t"), 1);
-        QCOMPARE(f->TabControlGrillesNotes()->Barre()->shape(), QTabBar::RoundedWest);
-        QCOMPARE(f->TabControlGrillesBilan()->Barre()->shape(), QTabBar::RoundedSouth);
-        QCOMPARE(f->TabControlGraphes()->Barre()->shape(), QTabBar::RoundedEast);
+        QCOMPARE(f->TabControlGrillesNotes()->Barre()->Forme(), QTabBar::RoundedWest);
+        QCOMPARE(f->TabControlGrillesBilan()->Barre()->Forme(), QTabBar::RoundedSouth);
+        QCOMPARE(f->TabControlGraphes()->Barre()->Forme(), QTabBar::RoundedEast);
         Options::ModifierOngletsGrillesNotes(9); // unknown: unchanged
         f->NotifOnglets();
         QCOMPARE(f->TabControlGrillesNotes()->Placement(), 1);
@@ -292,6 +292,61 @@ private slots:
         QVERIFY(f->Fichier().PeriodeARecalculer(1));
         QVERIFY(f->Fichier().PeriodeARecalculer(3));
         QVERIFY(f->Fichier().MoyenneARecalculer(1, 1));
+    }
+
+    // ---- Narrow and wide windows --------------------------------------------------------------
+
+    void ongletsEntiersEtEtiquettesCoupees_data() {
+        QTest::addColumn<int>("largeur");
+        QTest::newRow("étroite") << 640;
+        QTest::newRow("large") << 1600;
+    }
+    void ongletsEntiersEtEtiquettesCoupees() {
+        QFETCH(int, largeur);
+        const bool etroite = largeur < 1000;
+        // A class with monthly periods: twelve period tabs.
+        TFichierTav mensuelle;
+        mensuelle.InitialiserClasse(QStringLiteral("Mois"), QStringLiteral("Bulletins par défaut"));
+        mensuelle.ModifierClasse(QStringLiteral("3e Mensuelle, groupe de soutien du mardi"));
+        mensuelle.AjouterEleve(QStringLiteral("Abel Ana"), QString(), false);
+        const QString chemin = env->Chemin(QStringLiteral("mensuelle.tav"));
+        mensuelle.Enregistrer(chemin);
+        TFeuilleClasse* f = fenetre->OuvrirOuMontrer(chemin);
+        fenetre->resize(largeur, 600);
+        QTRY_VERIFY(qAbs(f->width() - largeur) < 60);
+
+        // The page tabs stay whole; the labels give way, their whole text in the tooltip.
+        QTabBar* pages = f->TabSet1();
+        for (int i = 0; i < pages->count(); ++i) {
+            const QRect onglet = pages->tabRect(i).translated(pages->mapTo(f, QPoint()));
+            QVERIFY2(f->rect().contains(onglet), qPrintable(pages->tabText(i)));
+        }
+        QLabel* etiquette = f->Label1();
+        QCOMPARE(etiquette->text(),
+                 QStringLiteral("Septembre : aucune série de notes - Aucune note"));
+        etiquette->grab();
+        QCOMPARE(etiquette->toolTip(), etroite ? etiquette->text() : QString());
+        QVERIFY(etiquette->geometry().right() < f->width());
+
+        // The period tabs on as many lines as needed, all in sight, the chosen one's line next
+        // to the grids.
+        TBarreOnglets* barre = f->TabControlGrillesNotes()->Barre();
+        QCOMPARE(barre->NombreLignes() > 1, etroite);
+        for (int i = 0; i < barre->Nombre(); ++i)
+            QVERIFY(barre->rect().contains(barre->RectOnglet(i)));
+        QCOMPARE(barre->RectOnglet(0).bottom(), barre->height() - 1);
+        QTRY_VERIFY(barre->geometry().bottom() < f->TabControlGrillesNotes()->Contenu()->y());
+        // A tab of another line, clicked: its period, its line next to the grids.
+        const int autre = barre->Nombre() - 2;
+        QTest::mouseClick(barre, Qt::LeftButton, {}, barre->RectOnglet(autre).center());
+        QCOMPARE(f->PeriodeCourante(), autre + 1);
+        QCOMPARE(barre->RectOnglet(autre).bottom(), barre->height() - 1);
+        QCOMPARE(barre->RectOnglet(0).top(), etroite ? 0 : barre->RectOnglet(autre).top());
+        // The keyboard, as on a tab bar.
+        QTest::keyClick(barre, Qt::Key_Right);
+        QCOMPARE(f->PeriodeCourante(), autre + 2);
+        QTest::keyClick(barre, Qt::Key_Home);
+        QCOMPARE(f->PeriodeCourante(), 1);
     }
 
     // ---- Settings shared by every class -------------------------------------------------------

@@ -245,7 +245,12 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
     ActualiserCommandes();
 }
 
-TFeuilleClasse::~TFeuilleClasse() = default;
+TFeuilleClasse::~TFeuilleClasse() {
+    // The grids go after this part of the sheet: the focus and clipboard changes they may
+    // cause find no sheet to update.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+}
 
 int TFeuilleClasse::PeriodeInitiale(const TFichierTav& fichier) {
     for (int p = fichier.NombrePeriodes(); p >= 1; --p) {

@@ -44,9 +44,17 @@ struct Fixture {
     }
 };
 
-Fixture& Donnees() {
-    static Fixture f;
+// Made in main once the application exists, destroyed before it ends (the main window and its
+// sheets cannot outlive the application).
+std::unique_ptr<Fixture>& FixtureCourante() {
+    static std::unique_ptr<Fixture> f;
     return f;
+}
+
+Fixture& Donnees() {
+    std::unique_ptr<Fixture>& f = FixtureCourante();
+    if (!f) f = std::make_unique<Fixture>();
+    return *f;
 }
 
 // One mark typed and stored: the column's statistics, the student's averages, the repaint.
@@ -133,5 +141,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    FixtureCourante().reset();
+    QApplication::processEvents();
     return 0;
 }

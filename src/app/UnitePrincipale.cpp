@@ -2,6 +2,7 @@
 
 #include "UniteFeuilleClasse.h"
 #include "_FormAProposDe.h"
+#include "_FormLisezMoi.h"
 #include "_FormPatientez.h"
 #include "tavX_conseils.h"
 #include "tavX_exceptions.h"
@@ -634,22 +635,17 @@ void TFormTavelin2::CommandeOptions() {
     const auto& options = Extensions().options;
     if (!options) return;
     options(this);
-    RafraichirApresOptions();
+    NotifReglagesModifies();
 }
 
-void TFormTavelin2::RafraichirApresOptions() {
+void TFormTavelin2::NotifReglagesModifies() {
     toolBarreDeBoutons->setVisible(Options::AfficherBarreOutils());
     MenuHistorique::Reconstruire(menuFichier, actionQuitter,
                                  [this](const QString& chemin) { OuvrirOuMontrer(chemin); });
     for (QMdiSubWindow* sous : SousFenetresArriereAvant()) {
         TFeuilleClasse* feuille = FeuilleDe(sous);
         feuille->ReconstruireHistorique();
-        feuille->NotifToutRecalculer();
-        feuille->NotifMoyennes(0, 0);
-        feuille->NotifRedessiner();
-        feuille->NotifOnglets();
-        feuille->NotifEleves(0, 0);
-        feuille->NotifRecalculerBilan(0);
+        feuille->ReglagesModifies();
     }
     NotifOngletsClasses();
 }
@@ -710,9 +706,22 @@ void TFormTavelin2::CommandeLisezMoi() {
                QStringLiteral("Le fichier \"") + chemin + QStringLiteral("\" est introuvable."));
         return;
     }
-    if (!Interlocuteur().OuvrirUrl(QUrl::fromLocalFile(chemin)))
+    if (Interlocuteur().OuvrirUrl(QUrl::fromLocalFile(chemin))) return;
+    // No program of the desktop opens text files: the program shows it itself.
+    QString texte;
+    if (!TFormLisezMoi::Lire(chemin, texte)) {
         Erreur(this, QStringLiteral("Impossible d'ouvrir le fichier \"") + chemin +
                          QStringLiteral("\"."));
+        return;
+    }
+    if (!fenetreLisezMoi) fenetreLisezMoi = new TFormLisezMoi(texte, this);
+    fenetreLisezMoi->show();
+    fenetreLisezMoi->raise();
+    fenetreLisezMoi->activateWindow();
+}
+
+QDialog* TFormTavelin2::FenetreLisezMoi() const {
+    return fenetreLisezMoi;
 }
 
 void TFormTavelin2::CommandeConseils() {

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMdiSubWindow;
 class QMenu;
@@ -20,6 +21,7 @@ class QToolBar;
 class QVBoxLayout;
 class TFeuilleClasse;
 class TFichierTav;
+class TFormLisezMoi;
 class TOngletsClasses;
 
 // The MDI area: a tiled background and, while no sheet is open, the logo at its left.
@@ -96,8 +98,10 @@ public:
     void ReorganiserIcones();
     void ToutReduire();
     void ToutFermer();
-    // Steps after the options dialog: tool bar, history items, every sheet, class tabs.
-    void RafraichirApresOptions();
+    // A setting shared by every class changed (options dialog, a grid's turbo menu: scale,
+    // rounding, colours, tabs...): the tool bar, the history items, every open sheet (computed
+    // and shown again) and the class tabs follow.
+    void NotifReglagesModifies();
 
     // ---- Notifications from the sheets ------------------------------------------------------
     void NotifToutEnregistrer();
@@ -142,6 +146,8 @@ public:
     QAction* ActionQuitter() const { return actionQuitter; }
     QTimer& Timer1() { return timer1; }
     QString DossierOuverture() const { return dossierOuverture; }
+    // The read-me window, while it is open (shown when the desktop cannot open the file).
+    QDialog* FenetreLisezMoi() const;
 
     // Texts of the status bar for a moment (date "dddd d mmmm yyyy", time "9 h 05 mn 07 s").
     static QString TexteDate(const QDate& date);
@@ -200,4 +206,5 @@ private:
     QLabel* panneauHeure = nullptr;
     QWidget* panneauProgression = nullptr;
     QProgressBar* barreDeProgression = nullptr;
+    QPointer<TFormLisezMoi> fenetreLisezMoi;
 };

@@ -34,6 +34,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QSplitter>
@@ -96,8 +97,36 @@ QString NomSansDossier(const QString& chemin) {
     return QFileInfo(chemin).fileName();
 }
 
+// A framed label of the bottom bar: it gives way to the page tabs when the sheet is narrow,
+// its text then cut with "…" and shown whole in its tooltip. text() stays the whole text.
+class TEtiquetteBarre : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override {
+        const QSize indication = QLabel::minimumSizeHint();
+        const int marges = 2 * (frameWidth() + margin()) + indent();
+        return QSize(marges + fontMetrics().horizontalAdvance(QStringLiteral("M…")),
+                     indication.height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter peintre(this);
+        drawFrame(&peintre);
+        const QRect zone =
+            contentsRect().adjusted(margin() + indent(), margin(), -margin(), -margin());
+        const QString coupe = fontMetrics().elidedText(text(), Qt::ElideRight, zone.width());
+        peintre.setPen(palette().color(foregroundRole()));
+        peintre.drawText(zone, int(Qt::AlignLeft | Qt::AlignVCenter), coupe);
+        const QString bulle = coupe == text() ? QString() : text();
+        if (toolTip() != bulle) setToolTip(bulle);
+    }
+};
+
 QLabel* Etiquette(QWidget* parent) {
-    auto* etiquette = new QLabel(parent);
+    auto* etiquette = new TEtiquetteBarre(parent);
+    etiquette->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     etiquette->setFrameShape(QFrame::Panel);
     etiquette->setFrameShadow(QFrame::Sunken);
     etiquette->setMargin(2);
@@ -212,9 +241,22 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
     PreparerMenuCopier();
     ActualiserPanneaux();
     NotifModifie();
+
+    texteDansPressePapiers = TexteDansPressePapiers();
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        texteDansPressePapiers = TexteDansPressePapiers();
+        ActualiserCommandes();
+    });
+    connect(qApp, &QApplication::focusChanged, this, &TFeuilleClasse::ActualiserCommandes);
+    ActualiserCommandes();
 }
 
-TFeuilleClasse::~TFeuilleClasse() = default;
+TFeuilleClasse::~TFeuilleClasse() {
+    // The grids go after this part of the sheet: the focus and clipboard changes they may
+    // cause find no sheet to update.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+}
 
 int TFeuilleClasse::PeriodeInitiale(const TFichierTav& fichier) {
     for (int p = fichier.NombrePeriodes(); p >= 1; --p) {
@@ -455,7 +497,10 @@ void TFeuilleClasse::CreerMenus() {
     actionModifierEleve =
         Commande(this, menuEleves, QStringLiteral("&Modifier les informations d'un élève ..."),
                  [this] { CommandeModifierEleve(); });
-    connect(menuEleves, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuEleves);
+    connect(menuEleves, &QMenu::aboutToShow, this, [this] {
+        texteDansPressePapiers = TexteDansPressePapiers();
+        ActiverMenuEleves();
+    });
 
     menuSeries = new QMenu(QStringLiteral("&Série de notes"), this);
     actionAjouterSerie = Commande(
@@ -574,9 +619,29 @@ void TFeuilleClasse::ActiverMenuFichier() {
     Activer(actionImprimer, bool(TFormTavelin2::Extensions().imprimer));
 }
 
+void TFeuilleClasse::ActualiserCommandes() {
+    if (!menuFichier) return; // the menus are not built yet
+    ActiverMenuFichier();
+    ActiverMenuEleves();
+    ActiverMenuSeries();
+    ActiverMenuGraphes();
+    ActiverMenuOutils();
+}
+
+bool TFeuilleClasse::EstRaccourciDeLaFeuille(const QKeyEvent* touche) const {
+    const QKeySequence sequence(touche->keyCombination());
+    for (const QMenu* menu : menus) {
+        for (const QAction* action : menu->findChildren<QAction*>()) {
+            if (!action->isEnabled() || action->shortcut().isEmpty()) continue;
+            if (action->shortcut().matches(sequence) == QKeySequence::ExactMatch) return true;
+        }
+    }
+    return false;
+}
+
 void TFeuilleClasse::ActiverMenuEleves() {
     const int n = fichier->NombreEleves();
-    const bool texte = TexteDansPressePapiers();
+    const bool texte = texteDansPressePapiers;
     Activer(actionCreerListe, n == 0);
     Activer(actionCollerNoms, n == 0 && texte);
     Activer(actionCollerDates, texte && n >= 1);
@@ -705,6 +770,7 @@ void TFeuilleClasse::ActualiserPanneaux() {
     const int periodeGraphe = tabControlGraphes->Onglet() + 1;
     panelGraphe->AfficherGrille(periodeGraphe >= 1 && periodeGraphe <= fichier->NombrePeriodes() &&
                                 fichier->NombreSeries(periodeGraphe) > 0);
+    ActualiserCommandes();
 }
 
 // ---- Grid areas ------------------------------------------------------------------------------
@@ -843,6 +909,7 @@ void TFeuilleClasse::NotifTitre() {
     label2->setText(fichier->Classe() + eleves);
     setWindowTitle(fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(chemin));
     principale->NotifOngletsClasses();
+    ActualiserCommandes();
 }
 
 void TFeuilleClasse::NotifMoyennes(int periode, int ligne) {
@@ -894,6 +961,7 @@ void TFeuilleClasse::NotifStatut(int option) {
                     TexteNombreNotes(n * y));
     label1->show();
     label3->show();
+    ActualiserCommandes();
 }
 
 void TFeuilleClasse::NotifLargeurEleves(int largeur) {
@@ -1066,13 +1134,17 @@ void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
 // ---- Other commands --------------------------------------------------------------------------
 
 void TFeuilleClasse::CommandeOptions() {
+    // The main window refreshes every open sheet, this one included.
     principale->CommandeOptions();
-    // The scale and the rounding of averages may have changed: every period is computed again.
+}
+
+void TFeuilleClasse::ReglagesModifies() {
+    // The scale and the rounding of averages may have changed: every period is computed again,
+    // the cached averages of the class file object first.
     NotifToutRecalculer();
     RafraichirListesEleves();
-    if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
-    if (grilles.notes) grilles.notes->NotifPeriode(periodeCourante, 0);
-    if (grilles.moyennes) grilles.moyennes->NotifMoyennes(periodeCourante, 0);
+    RafraichirGrilles(false);
+    NotifRedessiner();
     NotifOnglets();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMdiSubWindow;
 class QMenu;
@@ -84,6 +85,13 @@ public:
     void ReconstruireHistorique();
     // The sheet became the active child: it selects its class tab.
     void Activation();
+    // Enables every command of the sheet's menus (and so its shortcut) as the class allows now.
+    // Run after each change of students, series, page, period, focus or clipboard, not only
+    // when a menu opens.
+    void ActualiserCommandes();
+    // True when the key is the shortcut of an enabled command of the sheet: a cell editor then
+    // stores its text and leaves the key to the command.
+    bool EstRaccourciDeLaFeuille(const QKeyEvent* touche) const;
 
     // ---- Notifications ------------------------------------------------------------------------
     void NotifSelectionLigne(int ligne, int colonne);
@@ -107,6 +115,9 @@ public:
     void RafraichirGrilles(bool seriesChangees);
     // Refreshes the student lists: the student grid and the graph's list, then the caption.
     void RafraichirListesEleves();
+    // A setting shared by every class changed (sent by the main window to every sheet): every
+    // period is computed again and every grid, tab row and label shown again.
+    void ReglagesModifies();
 
     // ---- Parts, for the grids and the tests ---------------------------------------------------
     TPanneauGrille* PanelEleves() const { return panelEleves; }
@@ -197,6 +208,8 @@ private:
     int largeurMoyennesRetenue = 0;
     bool equilibreEnAttente = false;
     bool premierAffichageMesure = false;
+    // Whether the clipboard holds text, read when it changes (reading it may wait on its owner).
+    bool texteDansPressePapiers = false;
     QElapsedTimer chronoOuverture;
 
     QStackedWidget* pages = nullptr;

@@ -192,6 +192,14 @@ void TDelegueGrille::setModelData(QWidget* editeur, QAbstractItemModel* modele,
 }
 
 bool TDelegueGrille::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::ShortcutOverride && grille->Feuille() &&
+        grille->Feuille()->EstRaccourciDeLaFeuille(static_cast<QKeyEvent*>(evenement))) {
+        // A command of the sheet (Ctrl+Insert is also the editor's copy): the mark being typed
+        // is stored first, then the key is left to the command.
+        grille->TerminerEdition();
+        evenement->ignore();
+        return true;
+    }
     if (evenement->type() == QEvent::KeyPress) {
         auto* champ = qobject_cast<QLineEdit*>(objet);
         auto* touche = static_cast<QKeyEvent*>(evenement);

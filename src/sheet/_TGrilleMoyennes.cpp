@@ -3,6 +3,7 @@
 #include "tavX_constantes.h"
 
 #include "UniteFeuilleClasse.h"
+#include "UnitePrincipale.h"
 #include "_FormEdit.h"
 #include "tavX_fichierTav.h"
 #include "tavX_interlocuteur.h"
@@ -293,6 +294,15 @@ void TGrilleMoyennesTavelin::Commande(int numero) {
     const int p = Periode();
     const int r = ligneClic;
     const bool ligneEleve = r >= 1 && r <= NombreEleves();
+    // The scale and the rounding are settings of every class: every open sheet follows.
+    const auto reglagesModifies = [this, p] {
+        if (Feuille() && Feuille()->Principale()) {
+            Feuille()->Principale()->NotifReglagesModifies();
+            return;
+        }
+        MarquerToutesLesPeriodes();
+        NotifMoyennes(p, 0);
+    };
 
     switch (numero) {
     case CmdPasArrondi:
@@ -300,8 +310,7 @@ void TGrilleMoyennesTavelin::Commande(int numero) {
     case CmdArrondiQuart:
     case CmdArrondiDemi:
         Options::ModifierArrondirMoyennes(quint8(numero - CmdPasArrondi));
-        MarquerToutesLesPeriodes();
-        NotifMoyennes(p, 0);
+        reglagesModifies();
         return;
     case CmdMoins2:
     case CmdMoins1v5:
@@ -330,8 +339,7 @@ void TGrilleMoyennesTavelin::Commande(int numero) {
             Options::ModifierMoyennesSur(echelle);
             if (f->MoyennesSur() != avant) f->InvaliderCalculs();
         }
-        MarquerToutesLesPeriodes();
-        NotifMoyennes(p, 0);
+        reglagesModifies();
         return;
     }
     case CmdCopier:

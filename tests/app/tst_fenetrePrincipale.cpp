@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabBar>
 #include <QTimer>
@@ -535,6 +536,31 @@ private slots:
         fenetre->CommandeAide();
         QCOMPARE(env->interlocuteur.DuGenre(QStringLiteral("url")).value(0).texte,
                  Programme::AdresseAide());
+    }
+
+    void lisezMoiSansVisionneurDansUneFenetreDuProgramme() {
+        // The read-me file beside the program, as installed.
+        const QString lisezMoi = Programme::Dossier() + QStringLiteral("lisezmoi.txt");
+        QFile::remove(lisezMoi);
+        QVERIFY(QFile::copy(QStringLiteral(TAV_SOURCE_DIR "/src/app/lisezmoi.txt"), lisezMoi));
+        auto fenetre = FenetrePrete();
+        fenetre->CommandeLisezMoi();
+        QCOMPARE(env->interlocuteur.DuGenre(QStringLiteral("url")).size(), 1);
+        QVERIFY(!fenetre->FenetreLisezMoi());
+
+        // No program of the desktop opens text files: a window of ours, read-only.
+        env->interlocuteur.lancementReussi = false;
+        fenetre->CommandeLisezMoi();
+        QDialog* texte = fenetre->FenetreLisezMoi();
+        QVERIFY(texte && texte->isVisible());
+        QVERIFY(texte->windowTitle().startsWith(QStringLiteral("Fichier lisez-moi")));
+        auto* zone = texte->findChild<QPlainTextEdit*>();
+        QVERIFY(zone && zone->isReadOnly());
+        QVERIFY(zone->toPlainText().contains(QStringLiteral("Fichier lisez-moi")));
+        QVERIFY(env->interlocuteur.DuGenre(QStringLiteral("message")).isEmpty());
+        QTest::keyClick(zone, Qt::Key_Escape);
+        QTRY_VERIFY(!fenetre->FenetreLisezMoi());
+        QFile::remove(lisezMoi);
     }
 };
 

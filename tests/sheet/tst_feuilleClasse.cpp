@@ -1,7 +1,11 @@
 // The class sheet: its pages, period tabs, panels and captions, labels, light, grid areas,
-// views and clipboard commands.
+// views, clipboard commands, the state of its commands and the settings shared by every class.
 #include "../app/soutien_gui.h"
+#include "../dialogs/aideDialogues.h"
 
+#include "_FormNouvelleSerieDeNotes.h"
+#include "_TGrilleMoyennes.h"
+#include "tavX_nombres.h"
 #include "tavX_ongletsClasses.h"
 #include "tavX_panneauGrille.h"
 #include "tavX_rangeeOnglets.h"
@@ -9,12 +13,30 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
+
+namespace {
+
+QAction* ActionDe(QMenu* menu, const QString& texte) {
+    for (QAction* action : menu->actions())
+        if (action->text() == texte) return action;
+    return nullptr;
+}
+
+// The offscreen platform leaves the activation of windows to us.
+bool Activer(QWidget* fenetre) {
+    fenetre->activateWindow();
+    return QTest::qWaitForWindowActive(fenetre);
+}
+
+} // namespace
 
 class TestFeuilleClasse : public QObject {
     Q_OBJECT
@@ -35,6 +57,8 @@ private slots:
         fenetre->resize(1000, 700);
     }
     void cleanup() {
+        TGrilleGeneriqueTavelin::MontrerMenuPourTests() = nullptr;
+        TFormTavelin2::Extensions().options = nullptr;
         fenetre.reset();
         env.reset();
     }
@@ -108,9 +132,9 @@ private slots:
         Options::ModifierOngletsGrillesBilans(3);
         Options::ModifierOngletsGraphes(2);
         TFeuilleClasse* f = Ouvrir(QStringLiteral("t"), 1);
-        QCOMPARE(f->TabControlGrillesNotes()->Barre()->shape(), QTabBar::RoundedWest);
-        QCOMPARE(f->TabControlGrillesBilan()->Barre()->shape(), QTabBar::RoundedSouth);
-        QCOMPARE(f->TabControlGraphes()->Barre()->shape(), QTabBar::RoundedEast);
+        QCOMPARE(f->TabControlGrillesNotes()->Barre()->Forme(), QTabBar::RoundedWest);
+        QCOMPARE(f->TabControlGrillesBilan()->Barre()->Forme(), QTabBar::RoundedSouth);
+        QCOMPARE(f->TabControlGraphes()->Barre()->Forme(), QTabBar::RoundedEast);
         Options::ModifierOngletsGrillesNotes(9); // unknown: unchanged
         f->NotifOnglets();
         QCOMPARE(f->TabControlGrillesNotes()->Placement(), 1);
@@ -268,6 +292,153 @@ private slots:
         QVERIFY(f->Fichier().PeriodeARecalculer(1));
         QVERIFY(f->Fichier().PeriodeARecalculer(3));
         QVERIFY(f->Fichier().MoyenneARecalculer(1, 1));
+    }
+
+    // ---- Narrow and wide windows --------------------------------------------------------------
+
+    void ongletsEntiersEtEtiquettesCoupees_data() {
+        QTest::addColumn<int>("largeur");
+        QTest::newRow("étroite") << 640;
+        QTest::newRow("large") << 1600;
+    }
+    void ongletsEntiersEtEtiquettesCoupees() {
+        QFETCH(int, largeur);
+        const bool etroite = largeur < 1000;
+        // A class with monthly periods: twelve period tabs.
+        TFichierTav mensuelle;
+        mensuelle.InitialiserClasse(QStringLiteral("Mois"), QStringLiteral("Bulletins par défaut"));
+        mensuelle.ModifierClasse(QStringLiteral("3e Mensuelle, groupe de soutien du mardi"));
+        mensuelle.AjouterEleve(QStringLiteral("Abel Ana"), QString(), false);
+        const QString chemin = env->Chemin(QStringLiteral("mensuelle.tav"));
+        mensuelle.Enregistrer(chemin);
+        TFeuilleClasse* f = fenetre->OuvrirOuMontrer(chemin);
+        fenetre->resize(largeur, 600);
+        QTRY_VERIFY(qAbs(f->width() - largeur) < 60);
+
+        // The page tabs stay whole; the labels give way, their whole text in the tooltip.
+        QTabBar* pages = f->TabSet1();
+        for (int i = 0; i < pages->count(); ++i) {
+            const QRect onglet = pages->tabRect(i).translated(pages->mapTo(f, QPoint()));
+            QVERIFY2(f->rect().contains(onglet), qPrintable(pages->tabText(i)));
+        }
+        QLabel* etiquette = f->Label1();
+        QCOMPARE(etiquette->text(),
+                 QStringLiteral("Septembre : aucune série de notes - Aucune note"));
+        etiquette->grab();
+        QCOMPARE(etiquette->toolTip(), etroite ? etiquette->text() : QString());
+        QVERIFY(etiquette->geometry().right() < f->width());
+
+        // The period tabs on as many lines as needed, all in sight, the chosen one's line next
+        // to the grids.
+        TBarreOnglets* barre = f->TabControlGrillesNotes()->Barre();
+        QCOMPARE(barre->NombreLignes() > 1, etroite);
+        for (int i = 0; i < barre->Nombre(); ++i)
+            QVERIFY(barre->rect().contains(barre->RectOnglet(i)));
+        QCOMPARE(barre->RectOnglet(0).bottom(), barre->height() - 1);
+        QTRY_VERIFY(barre->geometry().bottom() < f->TabControlGrillesNotes()->Contenu()->y());
+        // A tab of another line, clicked: its period, its line next to the grids.
+        const int autre = barre->Nombre() - 2;
+        QTest::mouseClick(barre, Qt::LeftButton, {}, barre->RectOnglet(autre).center());
+        QCOMPARE(f->PeriodeCourante(), autre + 1);
+        QCOMPARE(barre->RectOnglet(autre).bottom(), barre->height() - 1);
+        QCOMPARE(barre->RectOnglet(0).top(), etroite ? 0 : barre->RectOnglet(autre).top());
+        // The keyboard, as on a tab bar.
+        QTest::keyClick(barre, Qt::Key_Right);
+        QCOMPARE(f->PeriodeCourante(), autre + 2);
+        QTest::keyClick(barre, Qt::Key_Home);
+        QCOMPARE(f->PeriodeCourante(), 1);
+    }
+
+    // ---- Settings shared by every class -------------------------------------------------------
+
+    void reglagesSuivisParToutesLesClasses_data() {
+        QTest::addColumn<int>("colonne"); // averages column right-clicked; -1: options dialog
+        QTest::addColumn<int>("commande");
+        QTest::newRow("échelle") << 0 << int(TGrilleMoyennesTavelin::CmdSur10);
+        QTest::newRow("arrondi") << 1 << int(TGrilleMoyennesTavelin::CmdArrondiDemi);
+        QTest::newRow("dialogue des options") << -1 << 0;
+    }
+    void reglagesSuivisParToutesLesClasses() {
+        QFETCH(int, colonne);
+        QFETCH(int, commande);
+        TFeuilleClasse* b = Ouvrir(QStringLiteral("B"), 2, {2});
+        // 7,65 on 20: another scale and the half-point rounding both change it.
+        b->Fichier().ModifierNote(1, 1, QStringLiteral("12,3"), 1);
+        QVERIFY(b->Enregistrer());
+        b->RafraichirGrilles(false);
+        auto* moyennesB = dynamic_cast<TGrilleMoyennesTavelin*>(b->Grilles().moyennes);
+        QCOMPARE(moyennesB->Cellule(0, 1), QStringLiteral("7,65"));
+        TFeuilleClasse* a = Ouvrir(QStringLiteral("A"), 2, {1});
+        QCOMPARE(fenetre->FeuilleActive(), a);
+
+        if (colonne < 0) {
+            TFormTavelin2::Extensions().options = [](QWidget*) {
+                Options::ModifierMoyennesSur(10);
+                Options::ModifierArrondirMoyennes(Tav::ArrondiDemi);
+            };
+            a->CommandeOptions();
+        } else {
+            QMenu* menu = nullptr;
+            TGrilleGeneriqueTavelin::MontrerMenuPourTests() = [&menu](QMenu* m) { menu = m; };
+            auto* moyennesA = dynamic_cast<TGrilleMoyennesTavelin*>(a->Grilles().moyennes);
+            QTest::mousePress(moyennesA->WidgetCellule(1), Qt::RightButton, {},
+                              moyennesA->RectCellule(colonne, 1).center());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                if (action->data().toInt() == commande) action->trigger();
+        }
+
+        // The other class shows, and its class file object holds, what a class opened now
+        // would.
+        const TFichierTav relue(b->CheminFichier());
+        const int mode = Options::ArrondirMoyennes();
+        QCOMPARE(moyennesB->Cellule(0, 0),
+                 QStringLiteral("Moyenne brute sur ") + QString::number(relue.MoyennesSur()));
+        for (int s = 1; s <= 2; ++s) {
+            QCOMPARE(b->Fichier().MoyenneBrute(1, s), relue.MoyenneBrute(1, s));
+            QCOMPARE(moyennesB->Cellule(0, s), relue.MoyenneBrute(1, s));
+            QCOMPARE(moyennesB->Cellule(1, s), relue.MoyenneArrondie(1, s, mode));
+        }
+        QVERIFY(moyennesB->Cellule(std::max(colonne, 0), 1) != QStringLiteral("7,65"));
+    }
+
+    // ---- Commands and their shortcuts ---------------------------------------------------------
+
+    void ajouterUneSerieAuClavierMemePendantUneSaisie() {
+        fenetre->CommandeNouvelleClasse();
+        TFeuilleClasse* f = fenetre->FeuilleActive();
+        QVERIFY(Activer(fenetre.get()));
+        QMenu* series = f->Menus().at(2);
+        QAction* ajouter = ActionDe(series, QStringLiteral("&Ajouter une série de notes ..."));
+        emit series->aboutToShow(); // the teacher looked at the menu before adding students
+        QVERIFY(!ajouter->isEnabled());
+
+        QApplication::clipboard()->setText(QStringLiteral("Abel Ana\nZola Emile\n"));
+        f->CollerNomsEleves();
+        QVERIFY(ajouter->isEnabled());
+        auto ajoutee = AideDialogues::AuProchainDialogue<TFormNouvelleSerieDeNotes>(
+            [](TFormNouvelleSerieDeNotes* d) {
+                Activer(d);
+                AideDialogues::TaperTexte(d->ComboBox1(), QStringLiteral("Interro"));
+                if (QWidget* liste = QApplication::activePopupWidget()) liste->close();
+                QTest::mouseClick(d->BoutonOk(), Qt::LeftButton);
+            });
+        QTest::keyClick(f, Qt::Key_Insert, Qt::ControlModifier);
+        QVERIFY(*ajoutee);
+        QCOMPARE(f->Fichier().NombreSeries(1), 1);
+
+        // A mark being typed in the new column: Ctrl+Insert stores it, then opens the dialog.
+        QVERIFY(Activer(fenetre.get()));
+        QTRY_VERIFY(f->Grilles().notes->Widget()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), '1');
+        QTest::keyClick(QApplication::focusWidget(), '5');
+        QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        auto annulee = AideDialogues::AuProchainDialogue<TFormNouvelleSerieDeNotes>(
+            [](TFormNouvelleSerieDeNotes* d) { d->reject(); });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert, Qt::ControlModifier);
+        QVERIFY(*annulee);
+        QCOMPARE(f->Fichier().Note(1, 1, 1), QStringLiteral("15"));
+        QCOMPARE(f->Fichier().NombreSeries(1), 1);
     }
 };
 

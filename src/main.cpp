@@ -1,5 +1,6 @@
 // tavelin: the desktop program. One copy runs per user: a later start hands its files to it.
 #include "UnitePrincipale.h"
+#include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
 #include "tavX_options.h"
@@ -13,6 +14,20 @@
 #include <QTranslator>
 
 namespace {
+
+// The last edge before Qt's event loop: the grids and commands catch their own failures, and
+// whatever still escapes an event handler is logged here rather than ending the program with
+// the teacher's unsaved work.
+class TApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* destinataire, QEvent* evenement) override {
+        bool traite = false;
+        Tav::Garder("événement", nullptr,
+                    [&] { traite = QApplication::notify(destinataire, evenement); });
+        return traite;
+    }
+};
 
 // Qt's own French texts (standard buttons, file dialogs, context menus).
 void ChargerTraductionQt(QApplication& application) {
@@ -34,7 +49,7 @@ void ChargerTraductionQt(QApplication& application) {
 
 int main(int argc, char* argv[]) {
     Mesure::DepuisLancement();
-    QApplication application(argc, argv);
+    TApplication application(argc, argv);
     QApplication::setApplicationName(Programme::Nom());
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     ChargerTraductionQt(application);

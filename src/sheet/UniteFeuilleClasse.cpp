@@ -298,10 +298,12 @@ void TFeuilleClasse::CreerPages() {
         bouton->setFixedSize(LargeurPanel4, 22);
         bouton->setIconSize(QSize(14, 14));
     }
-    connect(speedButtonMoyennes, &QToolButton::clicked, this, &TFeuilleClasse::BoutonMoyennes);
-    connect(speedButtonNotes, &QToolButton::clicked, this, &TFeuilleClasse::BoutonNotes);
+    connect(speedButtonMoyennes, &QToolButton::clicked, this,
+            Tav::Garde("bouton des panneaux", this, [this] { BoutonMoyennes(); }));
+    connect(speedButtonNotes, &QToolButton::clicked, this,
+            Tav::Garde("bouton des panneaux", this, [this] { BoutonNotes(); }));
     connect(speedButtonEgaliserPanneau, &QToolButton::clicked, this,
-            &TFeuilleClasse::EquilibrerPanneaux);
+            Tav::Garde("bouton des panneaux", this, [this] { EquilibrerPanneaux(); }));
     auto* colonneBoutons = new QVBoxLayout(panel4);
     colonneBoutons->setContentsMargins(0, 0, 0, 0);
     colonneBoutons->setSpacing(2);
@@ -335,7 +337,7 @@ void TFeuilleClasse::CreerPages() {
     dispositionNotes->addWidget(separateur, 1);
     tabControlGrillesNotes->DefinirContenu(zoneNotes);
     connect(tabControlGrillesNotes, &TRangeeOnglets::ongletChoisi, this,
-            &TFeuilleClasse::ChoisirPeriode);
+            Tav::Garde("choix de la période", this, [this](int i) { ChoisirPeriode(i); }));
 
     // Page "Grilles de bilans".
     tabControlGrillesBilan = new TRangeeOnglets(pages);
@@ -343,7 +345,7 @@ void TFeuilleClasse::CreerPages() {
     panelBilan->setObjectName(QStringLiteral("PanelBilan"));
     tabControlGrillesBilan->DefinirContenu(panelBilan);
     connect(tabControlGrillesBilan, &TRangeeOnglets::ongletChoisi, this,
-            &TFeuilleClasse::ChoisirOngletBilan);
+            Tav::Garde("choix du bilan", this, [this](int i) { ChoisirOngletBilan(i); }));
 
     // Page "Graphes": the graph's student list at the left, the chart in the period tabs.
     auto* pageGraphes = new QWidget(pages);
@@ -356,7 +358,7 @@ void TFeuilleClasse::CreerPages() {
     panelGraphe->setObjectName(QStringLiteral("Chart1"));
     tabControlGraphes->DefinirContenu(panelGraphe);
     connect(tabControlGraphes, &TRangeeOnglets::ongletChoisi, this,
-            &TFeuilleClasse::ChoisirOngletGraphe);
+            Tav::Garde("choix du graphe", this, [this](int i) { ChoisirOngletGraphe(i); }));
     auto* dispositionGraphes = new QHBoxLayout(pageGraphes);
     dispositionGraphes->setContentsMargins(0, 0, 0, 0);
     dispositionGraphes->setSpacing(2);
@@ -385,7 +387,7 @@ void TFeuilleClasse::CreerBarreDuBas() {
                                                 QStringLiteral("Recalculer toutes les moyennes"));
     speedButtonRecalculerMoyennes->setIconSize(QSize(16, 16));
     connect(speedButtonRecalculerMoyennes, &QToolButton::clicked, this,
-            &TFeuilleClasse::RecalculerMoyennes);
+            Tav::Garde("recalcul des moyennes", this, [this] { RecalculerMoyennes(); }));
 
     tabSet1 = new QTabBar(bas);
     tabSet1->setShape(QTabBar::RoundedSouth);
@@ -397,9 +399,10 @@ void TFeuilleClasse::CreerBarreDuBas() {
     tabSet1->addTab(QStringLiteral("&Graphes"));
     tabSet1->setUsesScrollButtons(false);
     tabSet1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    connect(tabSet1, &QTabBar::currentChanged, this, [this](int page) {
-        if (page >= 0) ChoisirPage(page);
-    });
+    connect(tabSet1, &QTabBar::currentChanged, this,
+            Tav::Garde("choix de la page", this, [this](int page) {
+                if (page >= 0) ChoisirPage(page);
+            }));
 
     label2 = Etiquette(bas);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -574,25 +577,28 @@ void TFeuilleClasse::ConstruireMenusVues() {
     for (int i = 0; i < periodes.size(); ++i) {
         QString legende = periodes.at(i);
         legende.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        connect(menuVueNotes->addAction(legende), &QAction::triggered, this, [this, i] {
-            ChoisirPage(PageNotes);
-            tabControlGrillesNotes->Choisir(i);
-        });
-        connect(menuVueBilan->addAction(legende), &QAction::triggered, this, [this, i] {
-            ChoisirPage(PageBilans);
-            tabControlGrillesBilan->Choisir(i);
-        });
-        connect(menuVueGraphes->addAction(legende), &QAction::triggered, this, [this, i] {
-            ChoisirPage(PageGraphes);
-            tabControlGraphes->Choisir(i);
-        });
+        connect(menuVueNotes->addAction(legende), &QAction::triggered, this,
+                Tav::Garde("menu Vues", this, [this, i] {
+                    ChoisirPage(PageNotes);
+                    tabControlGrillesNotes->Choisir(i);
+                }));
+        connect(menuVueBilan->addAction(legende), &QAction::triggered, this,
+                Tav::Garde("menu Vues", this, [this, i] {
+                    ChoisirPage(PageBilans);
+                    tabControlGrillesBilan->Choisir(i);
+                }));
+        connect(menuVueGraphes->addAction(legende), &QAction::triggered, this,
+                Tav::Garde("menu Vues", this, [this, i] {
+                    ChoisirPage(PageGraphes);
+                    tabControlGraphes->Choisir(i);
+                }));
     }
     const int annee = int(periodes.size());
     connect(menuVueBilan->addAction(QStringLiteral("Sur l'année")), &QAction::triggered, this,
-            [this, annee] {
+            Tav::Garde("menu Vues", this, [this, annee] {
                 ChoisirPage(PageBilans);
                 tabControlGrillesBilan->Choisir(annee);
-            });
+            }));
 }
 
 void TFeuilleClasse::PreparerMenuCopier() {
@@ -610,7 +616,8 @@ void TFeuilleClasse::PreparerMenuCopier() {
 #endif
         legende.replace(QLatin1Char('&'), QStringLiteral("&&"));
         connect(menuCopier->addAction(legende), &QAction::triggered, this,
-                [this, lecteur] { CopierSurLecteur(lecteur); });
+                Tav::Garde("copie sur un lecteur", this,
+                           [this, lecteur] { CopierSurLecteur(lecteur); }));
     }
 }
 

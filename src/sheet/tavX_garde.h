@@ -14,6 +14,7 @@
 
 #include <QString>
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 class QWidget;
@@ -37,6 +38,20 @@ template <typename F> bool Garder(const char* ou, QWidget* montrerA, F&& operati
         SignalerException(ou, QString(), montrerA);
     }
     return false;
+}
+
+// A slot that runs its operation through Garder, for connect(). The operation takes the signal's
+// arguments, or none (clicked(bool) calling [this] { ... }):
+//   connect(bouton, &QToolButton::clicked, this, Tav::Garde("bouton", this, [this] { ... }));
+template <typename F> auto Garde(const char* ou, QWidget* montrerA, F operation) {
+    return [ou, montrerA, operation](auto&&... arguments) {
+        Garder(ou, montrerA, [&] {
+            if constexpr (std::is_invocable_v<const F&, decltype(arguments)...>)
+                operation(arguments...);
+            else
+                operation();
+        });
+    };
 }
 
 } // namespace Tav

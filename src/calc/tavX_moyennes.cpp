@@ -53,6 +53,39 @@ const QString& TFichierTav::MoyenneBruteEnPlace(int p, int s) const {
     return cacheMoyennes.at(i);
 }
 
+// Reads the numbers of a column again from its texts, and keeps the column's
+// list beside them.
+const TFichierTav::TValeursSerie& TFichierTav::LireValeursSerie(int colonne) const {
+    const int N = NombreEleves();
+    if (colonne < 0 || colonne >= tableSeries.size()) {
+        // Beyond the table: a column without any number, counting nowhere.
+        thread_local TValeursSerie vide;
+        if (vide.eleves != N) {
+            vide.eleves = N;
+            vide.coefficient = vide.noteSur = Indefini();
+            vide.notes.assign(size_t(N), Indefini());
+        }
+        return vide;
+    }
+    // Sized once for a full year, so that growing is rare.
+    if (valeursSeries.size() < size_t(tableSeries.size()))
+        valeursSeries.resize(std::max<size_t>(size_t(tableSeries.size()), MaxSeriesAnnee + 1));
+    TValeursSerie& v = valeursSeries[size_t(colonne)];
+    const QStringList& c = tableSeries.at(colonne);
+    v.textes = c;
+    v.eleves = N;
+    v.compte = TexteLigne(c, N + LigneCompteDansMoyenne) == Oui();
+    const QString& genre = TexteLigne(c, N + LigneOralEcrit);
+    v.ecrit = genre == QLatin1String("Ecrit");
+    v.oral = genre == QLatin1String("Oral");
+    v.coefficient = Valeur(TexteLigne(c, N + LigneCoefficient));
+    v.noteSur = Valeur(TexteLigne(c, N + LigneNoteSur));
+    v.notes.resize(size_t(N));
+    for (int s = 1; s <= N; ++s)
+        v.notes[size_t(s - 1)] = Valeur(TexteLigne(c, s));
+    return v;
+}
+
 // Computes, in one sweep over the period's series, the raw average of every
 // student of period p whose mark asks for it, stores it and clears the mark.
 // The other students keep their cached average.
@@ -72,15 +105,11 @@ void TFichierTav::CalculerMoyennesPeriode(int p) const {
     const int premiere = PremiereColonne(p);
     const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
     for (int j = 0; j < S; ++j) {
-        const QStringList& colonne = Colonne(tableSeries, premiere + j);
-        if (TexteLigne(colonne, N + LigneCompteDansMoyenne) != Oui()) continue;
-        long double c, m;
-        if (!LireNombre(TexteLigne(colonne, N + LigneCoefficient), c) ||
-            !LireNombre(TexteLigne(colonne, N + LigneNoteSur), m))
-            continue;
+        const TValeursSerie& v = ValeursSerie(premiere + j);
+        if (!v.compte || std::isnan(v.coefficient) || std::isnan(v.noteSur)) continue;
         for (int k = 0; k < n; ++k) {
-            long double x;
-            if (LireNombre(TexteLigne(colonne, aCalculer[k]), x)) sommes[k].Ajouter(x, m, c);
+            const long double x = v.notes[size_t(aCalculer[k] - 1)];
+            if (!std::isnan(x)) sommes[k].Ajouter(x, v.noteSur, v.coefficient);
         }
     }
 
@@ -90,40 +119,6 @@ void TFichierTav::CalculerMoyennesPeriode(int p) const {
         cacheMoyennes[i] = sommes[k].MoyenneDurable(sur);
         cacheMoyennes[PN + i] = Zero();
     }
-}
-
-// Raw-average computation over the counted series of p that the filter keeps.
-QString TFichierTav::MoyennePonderee(int p, int s, TFiltreSeries filtre,
-                                     const QString& type) const {
-    VerifierPeriode(p);
-    VerifierEleve(s);
-    const int N = NombreEleves();
-    const int premiere = PremiereColonne(p);
-    const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
-    TSomme somme;
-    for (int j = 0; j < S; ++j) {
-        const QStringList& colonne = Colonne(tableSeries, premiere + j);
-        if (TexteLigne(colonne, N + LigneCompteDansMoyenne) != Oui()) continue;
-        switch (filtre) {
-        case ToutesSeries:
-            break;
-        case SeriesEcrit:
-            if (TexteLigne(colonne, N + LigneOralEcrit) != QLatin1String("Ecrit")) continue;
-            break;
-        case SeriesOral:
-            if (TexteLigne(colonne, N + LigneOralEcrit) != QLatin1String("Oral")) continue;
-            break;
-        case SeriesDuType:
-            if (!MemeTypeDeNotes(TexteLigne(colonne, N + LigneTypeNotes), type)) continue;
-            break;
-        }
-        long double c, m, x;
-        if (LireNombre(TexteLigne(colonne, N + LigneCoefficient), c) &&
-            LireNombre(TexteLigne(colonne, N + LigneNoteSur), m) &&
-            LireNombre(TexteLigne(colonne, s), x))
-            somme.Ajouter(x, m, c);
-    }
-    return somme.Moyenne(MoyennesSur());
 }
 
 // --- Rounding -------------------------------------------------------------------
@@ -190,6 +185,14 @@ bool ModeArrondi(int mode) {
 
 } // namespace
 
+long double Tav::Calcul::ValeurArrondie(long double x, int mode) {
+    if (std::isnan(x) || !ModeArrondi(mode)) return x;
+    const TArrondi r = ArrondirPositif(std::fabs(x), mode);
+    if (!r.trouve) return Indefini();
+    const long double a = ValeurFixe(r.valeur, r.decimales);
+    return x < 0 ? -a : a;
+}
+
 QString TFichierTav::ArrondirMoyenne(const QString& texte, int mode) {
     long double x;
     if (!LireNombre(texte, x)) return QString();
@@ -220,13 +223,8 @@ QString TFichierTav::MoyenneBulletin(int p, int s, int mode) const {
 long double TFichierTav::ValeurBulletin(int p, int s, int mode) const {
     long double x;
     if (!LireNombre(MoyenneBruteEnPlace(p, s), x)) return Indefini();
-    long double a = x;
-    if (ModeArrondi(mode)) {
-        const TArrondi r = ArrondirPositif(std::fabs(x), mode);
-        if (!r.trouve) return Indefini();
-        a = ValeurFixe(r.valeur, r.decimales);
-        if (x < 0) a = -a;
-    }
+    const long double a = ValeurArrondie(x, mode);
+    if (std::isnan(a)) return a;
     const qsizetype i = qsizetype(NombreEleves()) * (p - 1) + (s - 1);
     long double b;
     if (i >= points.size() || !LireNombre(points.at(i), b)) return a;

@@ -145,9 +145,12 @@ QStringList TFichierTav::TypesDeNotes(int p) const {
     const int premiere = (p < 1 || p > P) ? 1 : p;
     const int derniere = (p < 1 || p > P) ? P : p;
     QStringList types;
+    QStringList vus; // every text met, spelled exactly: most series repeat one
     for (int q = premiere; q <= derniere; ++q) {
         for (int j = 1; j <= NombreSeries(q); ++j) {
             const QString type = TypeNotes(q, j);
+            if (vus.contains(type)) continue; // sorted in already, or merged
+            vus.append(type);
             // Sorted insertion, ignoring a type already there in another case.
             int bas = 0, haut = int(types.size());
             while (bas < haut) {
@@ -335,7 +338,8 @@ void TFichierTav::DeplacerSerie(int p, int j, int p2) {
                  colonne.at(N + LigneDate), colonne.at(N + LigneCompteDansMoyenne),
                  colonne.at(N + LigneCoefficient), colonne.at(N + LigneNoteSur));
     const int derniere = NombreSeries(p2);
-    for (int s = 1; s <= N; ++s) ModifierNote(p2, derniere, colonne.at(s), s);
+    for (int s = 1; s <= N; ++s)
+        ModifierNote(p2, derniere, colonne.at(s), s);
     MarquerPeriode(p, true);
     MarquerPeriode(p2, true);
     ReconstruireCacheStatistiques();

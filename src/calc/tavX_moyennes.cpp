@@ -83,6 +83,23 @@ const TFichierTav::TValeursSerie& TFichierTav::LireValeursSerie(int colonne) con
     v.notes.resize(size_t(N));
     for (int s = 1; s <= N; ++s)
         v.notes[size_t(s - 1)] = Valeur(TexteLigne(c, s));
+
+    // The sums of the series statistics, over the marks that are numbers.
+    const bool maximumLu = !std::isnan(v.noteSur);
+    v.nombre = 0;
+    v.somme = v.carres = v.sousMoitie = v.maximum = 0;
+    v.minimum = maximumLu ? v.noteSur : std::numeric_limits<long double>::infinity();
+    const long double moitie =
+        maximumLu ? v.noteSur / 2 : -std::numeric_limits<long double>::infinity();
+    for (const long double x : v.notes) {
+        if (std::isnan(x)) continue;
+        ++v.nombre;
+        v.somme += x;
+        v.carres += x * x;
+        if (!(x >= v.minimum)) v.minimum = x;
+        if (x > v.maximum) v.maximum = x;
+        if (x < moitie) ++v.sousMoitie;
+    }
     return v;
 }
 
@@ -101,22 +118,33 @@ void TFichierTav::CalculerMoyennesPeriode(int p) const {
         if (!MarqueClaire(cacheMoyennes.at(PN + base + s - 1))) aCalculer[n++] = s;
     if (n == 0) return;
 
-    TSomme sommes[std::size(aCalculer)];
+    // The counted series with their weights; then each student's sum over
+    // them, in the order of the series.
+    struct TTerme {
+        const long double* notes;
+        long double noteSur;
+        long double coefficient;
+    };
+    TTerme termes[MaxSeriesAnnee + 1];
+    int t = 0;
     const int premiere = PremiereColonne(p);
     const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
-    for (int j = 0; j < S; ++j) {
+    for (int j = 0; j < S && t < int(std::size(termes)); ++j) {
         const TValeursSerie& v = ValeursSerie(premiere + j);
         if (!v.compte || std::isnan(v.coefficient) || std::isnan(v.noteSur)) continue;
-        for (int k = 0; k < n; ++k) {
-            const long double x = v.notes[size_t(aCalculer[k] - 1)];
-            if (!std::isnan(x)) sommes[k].Ajouter(x, v.noteSur, v.coefficient);
-        }
+        termes[t++] = {v.notes.data(), v.noteSur, v.coefficient};
     }
 
     const int sur = MoyennesSur();
     for (int k = 0; k < n; ++k) {
-        const qsizetype i = base + aCalculer[k] - 1;
-        cacheMoyennes[i] = sommes[k].MoyenneDurable(sur);
+        const int eleve = aCalculer[k] - 1;
+        TSomme somme;
+        for (int u = 0; u < t; ++u) {
+            const long double x = termes[u].notes[eleve];
+            if (!std::isnan(x)) somme.Ajouter(x, termes[u].noteSur, termes[u].coefficient);
+        }
+        const qsizetype i = base + eleve;
+        cacheMoyennes[i] = somme.MoyenneDurable(sur);
         cacheMoyennes[PN + i] = Zero();
     }
 }

@@ -79,27 +79,12 @@ QString TFichierTav::StatistiqueSerie(int p, int j, int k) const {
 void TFichierTav::CalculerStatistiquesSerie(int colonneSerie) const {
     const qsizetype base = qsizetype(SlotsStatistiques) * colonneSerie;
     Remplir(cacheStatistiques, base + SlotsStatistiques);
-    const int N = NombreEleves();
     const TValeursSerie& valeurs = ValeursSerie(colonneSerie);
-
     const bool maximumLu = !std::isnan(valeurs.noteSur);
-    const long double m = maximumLu ? valeurs.noteSur : 0;
-    long double notes[256];
-    int n = 0;
-    long double somme = 0, carres = 0, sousMoitie = 0;
-    long double minimum = maximumLu ? m : std::numeric_limits<long double>::infinity();
-    long double maximum = 0;
-    const long double moitie = maximumLu ? m / 2 : -std::numeric_limits<long double>::infinity();
-    for (int s = 1; s <= N && n < int(std::size(notes)); ++s) {
-        const long double x = valeurs.notes[size_t(s - 1)];
-        if (std::isnan(x)) continue;
-        notes[n++] = x;
-        somme += x;
-        carres += x * x;
-        if (!(x >= minimum)) minimum = x;
-        if (x > maximum) maximum = x;
-        if (x < moitie) ++sousMoitie;
-    }
+    const int n = valeurs.nombre;
+    const long double somme = valeurs.somme, carres = valeurs.carres;
+    const long double minimum = valeurs.minimum, maximum = valeurs.maximum;
+    const long double sousMoitie = valeurs.sousMoitie;
 
     const auto perime = [&](int k) { return !MarqueClaire(cacheStatistiques.at(base + k - 1)); };
     const auto ranger = [&](int k, const QString& valeur) {
@@ -121,8 +106,8 @@ void TFichierTav::CalculerStatistiquesSerie(int colonneSerie) const {
         if (n &&
             LireNombre(cacheStatistiques.at(base + StatMoyenne + NombreStatistiques - 1), seuil)) {
             int sous = 0;
-            for (int i = 0; i < n; ++i)
-                if (notes[i] < seuil) ++sous;
+            for (const long double x : valeurs.notes)
+                if (x < seuil) ++sous; // never true for NaN, a text that is no number
             valeur = Pourcentage(sous, n, true);
         }
         ranger(StatSousMoyenneClasse, valeur);

@@ -266,6 +266,9 @@ private:
         long double coefficient = 0; // NaN when not a number, as the others
         long double noteSur = 0;
         std::vector<long double> notes; // student s at s - 1
+        // The sums of the series statistics over the marks that are numbers.
+        int nombre = 0;
+        long double somme = 0, carres = 0, minimum = 0, maximum = 0, sousMoitie = 0;
     };
     // An average of a period: its text and the number the text reads as
     // (NaN for none).

@@ -186,6 +186,12 @@ QString& TFichierTav::CelluleRef(int p, int j, int ligne) {
 }
 
 void TFichierTav::ModifierCellule(int p, int j, int ligne, const QString& texte) {
+    // A mark, or a row that enters the averages, marks what it changes.
+    const int N = NombreEleves();
+    if (ligne >= 1 && ligne <= N) return ModifierNote(p, j, texte, ligne);
+    if (ligne == N + LigneNoteSur || ligne == N + LigneCoefficient ||
+        ligne == N + LigneCompteDansMoyenne)
+        return ModifierAttributMoyenne(p, j, ligne - N, texte);
     QString& cellule = CelluleRef(p, j, ligne);
     const QString nouveau = CouperTexte(texte);
     if (cellule != nouveau) {

@@ -84,6 +84,12 @@ const TFichierTav::TValeursSerie& TFichierTav::LireValeursSerie(int colonne) con
     for (int s = 1; s <= N; ++s)
         v.notes[size_t(s - 1)] = Valeur(TexteLigne(c, s));
 
+    // Every number of the column within ±1e2000, so that a product of two of
+    // them and a sum of 256 such products stay far within the range.
+    const auto borne = [](long double x) { return std::isnan(x) || std::fabs(x) <= 1e2000L; };
+    v.bornee = borne(v.noteSur) && borne(v.coefficient) &&
+               std::all_of(v.notes.begin(), v.notes.end(), borne);
+
     // The sums of the series statistics, over the marks that are numbers.
     const bool maximumLu = !std::isnan(v.noteSur);
     v.nombre = 0;
@@ -124,24 +130,38 @@ void TFichierTav::CalculerMoyennesPeriode(int p) const {
         const long double* notes;
         long double noteSur;
         long double coefficient;
+        long double poids; // noteSur × coefficient, the same for every student
     };
     TTerme termes[MaxSeriesAnnee + 1];
     int t = 0;
+    bool bornes = true;
     const int premiere = PremiereColonne(p);
     const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
     for (int j = 0; j < S && t < int(std::size(termes)); ++j) {
         const TValeursSerie& v = ValeursSerie(premiere + j);
         if (!v.compte || std::isnan(v.coefficient) || std::isnan(v.noteSur)) continue;
-        termes[t++] = {v.notes.data(), v.noteSur, v.coefficient};
+        termes[t++] = {v.notes.data(), v.noteSur, v.coefficient, v.noteSur * v.coefficient};
+        bornes = bornes && v.bornee;
     }
 
     const int sur = MoyennesSur();
     for (int k = 0; k < n; ++k) {
         const int eleve = aCalculer[k] - 1;
         TSomme somme;
-        for (int u = 0; u < t; ++u) {
-            const long double x = termes[u].notes[eleve];
-            if (!std::isnan(x)) somme.Ajouter(x, termes[u].noteSur, termes[u].coefficient);
+        if (bornes) {
+            // No sum of at most 256 such terms can overflow: the check of
+            // TSomme::Ajouter always passes and is left out.
+            for (int u = 0; u < t; ++u) {
+                const long double x = termes[u].notes[eleve];
+                if (std::isnan(x)) continue;
+                somme.notes += x * termes[u].coefficient;
+                somme.maxima += termes[u].poids;
+            }
+        } else {
+            for (int u = 0; u < t; ++u) {
+                const long double x = termes[u].notes[eleve];
+                if (!std::isnan(x)) somme.Ajouter(x, termes[u].noteSur, termes[u].coefficient);
+            }
         }
         const qsizetype i = base + eleve;
         cacheMoyennes[i] = somme.MoyenneDurable(sur);

@@ -359,34 +359,48 @@ public:
     QString Texte(const char* latin1, int n) {
         if (n <= 0) return QString();
         if (n > LongueurMax || textes.size() >= NombreMax) return QString::fromLatin1(latin1, n);
-        char16_t cle[LongueurMax];
-        for (int i = 0; i < n; ++i)
-            cle[i] = char16_t(static_cast<unsigned char>(latin1[i]));
-        const std::u16string_view vue(cle, size_t(n));
-        const auto trouve = textes.find(vue);
+        const auto trouve = textes.find(std::string_view(latin1, size_t(n)));
         if (trouve != textes.end()) return trouve->second;
-        // Each text is followed by a zero, as Qt's own texts are.
-        if (bloc == nullptr || libre < size_t(n) + 1) {
+        // The key keeps its own bytes; the text is followed by a zero, as
+        // Qt's own texts are.
+        if (bloc == nullptr || libre < size_t(n) + 1 || libreCles < size_t(n)) {
             bloc = new char16_t[TailleBloc]; // kept for the life of the program
             libre = TailleBloc;
+            blocCles = new char[TailleBloc];
+            libreCles = TailleBloc;
         }
         char16_t* const place = bloc + (TailleBloc - libre);
-        std::memcpy(place, cle, size_t(n) * sizeof(char16_t));
+        char* const cle = blocCles + (TailleBloc - libreCles);
+        for (int i = 0; i < n; ++i)
+            place[i] = char16_t(static_cast<unsigned char>(latin1[i]));
         place[n] = u'\0';
+        std::memcpy(cle, latin1, size_t(n));
         libre -= size_t(n) + 1;
+        libreCles -= size_t(n);
         const QString texte =
             QString::fromRawData(reinterpret_cast<const QChar*>(place), qsizetype(n));
-        textes.emplace(std::u16string_view(place, size_t(n)), texte);
+        textes.emplace(std::string_view(cle, size_t(n)), texte);
         return texte;
     }
 
 private:
+    // FNV-1a over the few bytes of a number text.
+    struct THachage {
+        size_t operator()(std::string_view v) const noexcept {
+            u64 h = 14695981039346656037ULL;
+            for (const char c : v)
+                h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+            return size_t(h);
+        }
+    };
     static constexpr int LongueurMax = 40;
     static constexpr size_t NombreMax = 1 << 16;
     static constexpr size_t TailleBloc = 1 << 15;
-    std::unordered_map<std::u16string_view, QString> textes;
+    std::unordered_map<std::string_view, QString, THachage> textes;
     char16_t* bloc = nullptr;
     size_t libre = 0;
+    char* blocCles = nullptr;
+    size_t libreCles = 0;
 };
 
 QString TexteReserve(const char* latin1, int n) {

@@ -265,6 +265,7 @@ private:
         bool oral = false;           // kind exactly "Oral"
         long double coefficient = 0; // NaN when not a number, as the others
         long double noteSur = 0;
+        bool bornee = false;            // every number within ±1e2000
         std::vector<long double> notes; // student s at s - 1
         // The sums of the series statistics over the marks that are numbers.
         int nombre = 0;

@@ -274,7 +274,9 @@ std::unique_ptr<TFichierTav> ClasseAuHasard(quint32 graine) {
         d.compte = Choisir(g, {QStringLiteral("oui"), QStringLiteral("oui"), QStringLiteral("oui"),
                                QStringLiteral("non"), QStringLiteral("Oui")});
         d.coefficient = Choisir(g, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0,5"),
-                                    QStringLiteral("0"), QStringLiteral("x")});
+                                    QStringLiteral("0"), QStringLiteral("x"),
+                                    // huge weights: then terms that overflow are left out
+                                    QStringLiteral("1e3000"), QStringLiteral("1e4931")});
         d.noteSur = Choisir(g, {QStringLiteral("20"), QStringLiteral("10"), QStringLiteral("5"),
                                 QStringLiteral("12,5"), QStringLiteral("vingt")});
         QStringList notes;

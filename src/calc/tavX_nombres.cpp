@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace Tav {
 
@@ -358,9 +358,18 @@ class TReserveTextes {
 public:
     QString Texte(const char* latin1, int n) {
         if (n <= 0) return QString();
-        if (n > LongueurMax || textes.size() >= NombreMax) return QString::fromLatin1(latin1, n);
-        const auto trouve = textes.find(std::string_view(latin1, size_t(n)));
-        if (trouve != textes.end()) return trouve->second;
+        if (n > LongueurMax || nombre >= NombreMax) return QString::fromLatin1(latin1, n);
+        // FNV-1a over the few bytes of a number text, then an open table.
+        u64 h = 14695981039346656037ULL;
+        for (int i = 0; i < n; ++i)
+            h = (h ^ static_cast<unsigned char>(latin1[i])) * 1099511628211ULL;
+        if (table.empty()) table.resize(TailleInitiale);
+        size_t i = size_t(h) & (table.size() - 1);
+        for (; table[i].cle != nullptr; i = (i + 1) & (table.size() - 1)) {
+            const TEntree& e = table[i];
+            if (e.hachage == h && e.longueur == n && std::memcmp(e.cle, latin1, size_t(n)) == 0)
+                return e.texte;
+        }
         // The key keeps its own bytes; the text is followed by a zero, as
         // Qt's own texts are.
         if (bloc == nullptr || libre < size_t(n) + 1 || libreCles < size_t(n)) {
@@ -371,32 +380,46 @@ public:
         }
         char16_t* const place = bloc + (TailleBloc - libre);
         char* const cle = blocCles + (TailleBloc - libreCles);
-        for (int i = 0; i < n; ++i)
-            place[i] = char16_t(static_cast<unsigned char>(latin1[i]));
+        for (int k = 0; k < n; ++k)
+            place[k] = char16_t(static_cast<unsigned char>(latin1[k]));
         place[n] = u'\0';
         std::memcpy(cle, latin1, size_t(n));
         libre -= size_t(n) + 1;
         libreCles -= size_t(n);
         const QString texte =
             QString::fromRawData(reinterpret_cast<const QChar*>(place), qsizetype(n));
-        textes.emplace(std::string_view(cle, size_t(n)), texte);
+        table[i] = {h, cle, n, texte};
+        if (++nombre * 2 > table.size()) Agrandir();
         return texte;
     }
 
 private:
-    // FNV-1a over the few bytes of a number text.
-    struct THachage {
-        size_t operator()(std::string_view v) const noexcept {
-            u64 h = 14695981039346656037ULL;
-            for (const char c : v)
-                h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-            return size_t(h);
-        }
+    struct TEntree {
+        u64 hachage = 0;
+        const char* cle = nullptr;
+        int longueur = 0;
+        QString texte;
     };
+
+    // Twice as many places, every entry placed again.
+    void Agrandir() {
+        std::vector<TEntree> ancienne(table.size() * 2);
+        ancienne.swap(table);
+        for (TEntree& e : ancienne) {
+            if (e.cle == nullptr) continue;
+            size_t i = size_t(e.hachage) & (table.size() - 1);
+            while (table[i].cle != nullptr)
+                i = (i + 1) & (table.size() - 1);
+            table[i] = std::move(e);
+        }
+    }
+
     static constexpr int LongueurMax = 40;
     static constexpr size_t NombreMax = 1 << 16;
+    static constexpr size_t TailleInitiale = 1 << 12;
     static constexpr size_t TailleBloc = 1 << 15;
-    std::unordered_map<std::string_view, QString, THachage> textes;
+    std::vector<TEntree> table; // a power of two places, at most half taken
+    size_t nombre = 0;
     char16_t* bloc = nullptr;
     size_t libre = 0;
     char* blocCles = nullptr;

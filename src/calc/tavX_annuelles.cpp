@@ -15,19 +15,7 @@ QString TFichierTav::MoyenneAnnuelle(int s, int modePeriode, int modeAnnuel, int
     if (typeAnnuel == 1) {
         // Every counted grade of the year weighted together; no points, no
         // period rounding.
-        TSomme somme;
-        int colonne = 0;
-        for (int q = 1; q <= P && q <= nombresSeries.size(); ++q) {
-            const int S = LireCompte(nombresSeries.at(q - 1));
-            for (int j = 0; j < S; ++j, ++colonne) {
-                const TValeursSerie& v = ValeursSerie(colonne);
-                const long double x = v.notes[size_t(s - 1)];
-                if (v.compte && !std::isnan(x) && !std::isnan(v.noteSur) &&
-                    !std::isnan(v.coefficient))
-                    somme.Ajouter(x, v.noteSur, v.coefficient);
-            }
-        }
-        moyenne = somme.Moyenne(MoyennesSur());
+        moyenne = MoyenneToutesNotes(s);
     } else {
         // The mean of the period report-card averages, each period alike.
         TMoyenneTextes periodes;
@@ -36,6 +24,43 @@ QString TFichierTav::MoyenneAnnuelle(int s, int modePeriode, int modeAnnuel, int
         moyenne = periodes.Moyenne();
     }
     return ArrondirMoyenne(moyenne, modeAnnuel);
+}
+
+// The sums of every student over the counted series of the year, in the
+// order of the year, computed in one sweep.
+const QString& TFichierTav::MoyenneToutesNotes(int s) const {
+    TMoyennesAnnee& e = moyennesAnnee;
+    const int N = NombreEleves();
+    const int sur = MoyennesSur();
+    int total = 0;
+    for (int q = 1; q <= NombrePeriodes() && q <= nombresSeries.size(); ++q)
+        total += LireCompte(nombresSeries.at(q - 1));
+    bool valide = e.eleves == N && e.sur == sur && e.colonnes.size() == total;
+    for (int c = 0; c < total && valide; ++c) {
+        const QStringList& colonne = Colonne(tableSeries, c);
+        const QStringList& gardee = e.colonnes.at(c);
+        valide = gardee.constData() == colonne.constData() && gardee.size() == colonne.size();
+    }
+    if (!valide) {
+        e = TMoyennesAnnee();
+        e.eleves = N;
+        e.sur = sur;
+        e.colonnes.reserve(total);
+        for (int c = 0; c < total; ++c)
+            e.colonnes.append(Colonne(tableSeries, c));
+        e.textes.resize(size_t(N));
+        std::vector<TSomme> sommes(static_cast<size_t>(N));
+        for (int c = 0; c < total; ++c) {
+            const TValeursSerie& v = ValeursSerie(c);
+            if (!v.compte || std::isnan(v.noteSur) || std::isnan(v.coefficient)) continue;
+            for (size_t k = 0; k < size_t(N); ++k)
+                if (!std::isnan(v.notes[k]))
+                    sommes[k].Ajouter(v.notes[k], v.noteSur, v.coefficient);
+        }
+        for (size_t k = 0; k < size_t(N); ++k)
+            e.textes[k] = sommes[k].Moyenne(sur);
+    }
+    return e.textes[size_t(s - 1)];
 }
 
 // --- Grade types -------------------------------------------------------------------

@@ -302,12 +302,22 @@ private:
     }
     const TValeursSerie& LireValeursSerie(int colonne) const;
     TMoyennesPeriode& MoyennesPeriode(int periode) const;
+    // The annual averages over every grade of the year (before the annual
+    // rounding) of every student, kept like the period results above.
+    struct TMoyennesAnnee {
+        QList<QStringList> colonnes;
+        int eleves = -1;
+        int sur = 0;
+        std::vector<QString> textes;
+    };
+    const QString& MoyenneToutesNotes(int eleve) const;
     const TMoyennePeriode& MoyenneEcritOral(int periode, int eleve, bool oral) const;
     const TMoyennePeriode& MoyenneDuType(const QString& type, int periode, int eleve) const;
 
     int moyennesSurImposees = 0;
     mutable std::vector<TValeursSerie> valeursSeries;
     mutable std::vector<TMoyennesPeriode> moyennesPeriodes;
+    mutable TMoyennesAnnee moyennesAnnee;
     int ColonneVerifiee(int periode, int serie) const;
     int PremiereColonne(int periode) const;
     void CalculerMoyennesPeriode(int periode) const;

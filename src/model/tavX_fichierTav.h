@@ -256,7 +256,9 @@ private:
     // shares the column's own list: any change to the column, through any
     // path, detaches the column from it, so a column whose list is no longer
     // this very one is read again before use and the numbers can never be
-    // older than the texts.
+    // older than the texts. (So no code may keep a reference into a column
+    // across a calculation and write through it afterwards: the write would
+    // reach the shared list.)
     struct TValeursSerie {
         QStringList textes;
         int eleves = -1;
@@ -291,7 +293,8 @@ private:
         std::vector<std::vector<TMoyennePeriode>> parType;
     };
     const TValeursSerie& ValeursSerie(int colonne) const {
-        if (colonne >= 0 && size_t(colonne) < valeursSeries.size()) {
+        if (colonne >= 0 && colonne < tableSeries.size() &&
+            size_t(colonne) < valeursSeries.size()) {
             const TValeursSerie& v = valeursSeries[size_t(colonne)];
             const QStringList& c = tableSeries.at(colonne);
             if (v.textes.constData() == c.constData() && v.textes.size() == c.size() &&

@@ -6,6 +6,7 @@
 #include "tavX_nombres.h"
 #include "tavX_options.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -44,6 +45,16 @@ inline int LireCompte(const QString& texte) {
     }
     return n;
 }
+
+// The number a text reads as, NaN when it is not a number.
+inline long double Valeur(const QString& texte) {
+    long double v;
+    return LireNombre(texte, v) ? v : Indefini();
+}
+
+// The number that ArrondirMoyenne gives for the text of x reads as (NaN for
+// none), computed without writing the texts.
+long double ValeurArrondie(long double x, int mode);
 
 // A column of the series table, or an empty one beyond the table.
 inline const QStringList& Colonne(const QList<QStringList>& table, int colonne) {

@@ -53,6 +53,62 @@ const QString& TFichierTav::MoyenneBruteEnPlace(int p, int s) const {
     return cacheMoyennes.at(i);
 }
 
+// Reads the numbers of a column again from its texts, and keeps the column's
+// list beside them.
+const TFichierTav::TValeursSerie& TFichierTav::LireValeursSerie(int colonne) const {
+    const int N = NombreEleves();
+    if (colonne < 0 || colonne >= tableSeries.size()) {
+        // Beyond the table: a column without any number, counting nowhere.
+        thread_local TValeursSerie vide;
+        if (vide.eleves != N) {
+            vide.eleves = N;
+            vide.coefficient = vide.noteSur = Indefini();
+            vide.notes.assign(size_t(N), Indefini());
+        }
+        return vide;
+    }
+    // Sized once for a full year, so that growing is rare.
+    if (valeursSeries.size() < size_t(tableSeries.size()))
+        valeursSeries.resize(std::max<size_t>(size_t(tableSeries.size()), MaxSeriesAnnee + 1));
+    TValeursSerie& v = valeursSeries[size_t(colonne)];
+    const QStringList& c = tableSeries.at(colonne);
+    v.textes = c;
+    v.eleves = N;
+    v.compte = TexteLigne(c, N + LigneCompteDansMoyenne) == Oui();
+    const QString& genre = TexteLigne(c, N + LigneOralEcrit);
+    v.ecrit = genre == QLatin1String("Ecrit");
+    v.oral = genre == QLatin1String("Oral");
+    v.coefficient = Valeur(TexteLigne(c, N + LigneCoefficient));
+    v.noteSur = Valeur(TexteLigne(c, N + LigneNoteSur));
+    v.notes.resize(size_t(N));
+    for (int s = 1; s <= N; ++s)
+        v.notes[size_t(s - 1)] = Valeur(TexteLigne(c, s));
+
+    // Every number of the column within ±1e2000, so that a product of two of
+    // them and a sum of 256 such products stay far within the range.
+    const auto borne = [](long double x) { return std::isnan(x) || std::fabs(x) <= 1e2000L; };
+    v.bornee = borne(v.noteSur) && borne(v.coefficient) &&
+               std::all_of(v.notes.begin(), v.notes.end(), borne);
+
+    // The sums of the series statistics, over the marks that are numbers.
+    const bool maximumLu = !std::isnan(v.noteSur);
+    v.nombre = 0;
+    v.somme = v.carres = v.sousMoitie = v.maximum = 0;
+    v.minimum = maximumLu ? v.noteSur : std::numeric_limits<long double>::infinity();
+    const long double moitie =
+        maximumLu ? v.noteSur / 2 : -std::numeric_limits<long double>::infinity();
+    for (const long double x : v.notes) {
+        if (std::isnan(x)) continue;
+        ++v.nombre;
+        v.somme += x;
+        v.carres += x * x;
+        if (!(x >= v.minimum)) v.minimum = x;
+        if (x > v.maximum) v.maximum = x;
+        if (x < moitie) ++v.sousMoitie;
+    }
+    return v;
+}
+
 // Computes, in one sweep over the period's series, the raw average of every
 // student of period p whose mark asks for it, stores it and clears the mark.
 // The other students keep their cached average.
@@ -68,62 +124,49 @@ void TFichierTav::CalculerMoyennesPeriode(int p) const {
         if (!MarqueClaire(cacheMoyennes.at(PN + base + s - 1))) aCalculer[n++] = s;
     if (n == 0) return;
 
-    TSomme sommes[std::size(aCalculer)];
+    // The counted series with their weights; then each student's sum over
+    // them, in the order of the series.
+    struct TTerme {
+        const long double* notes;
+        long double noteSur;
+        long double coefficient;
+        long double poids; // noteSur × coefficient, the same for every student
+    };
+    TTerme termes[MaxSeriesAnnee + 1];
+    int t = 0;
+    bool bornes = true;
     const int premiere = PremiereColonne(p);
     const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
-    for (int j = 0; j < S; ++j) {
-        const QStringList& colonne = Colonne(tableSeries, premiere + j);
-        if (TexteLigne(colonne, N + LigneCompteDansMoyenne) != Oui()) continue;
-        long double c, m;
-        if (!LireNombre(TexteLigne(colonne, N + LigneCoefficient), c) ||
-            !LireNombre(TexteLigne(colonne, N + LigneNoteSur), m))
-            continue;
-        for (int k = 0; k < n; ++k) {
-            long double x;
-            if (LireNombre(TexteLigne(colonne, aCalculer[k]), x)) sommes[k].Ajouter(x, m, c);
-        }
+    for (int j = 0; j < S && t < int(std::size(termes)); ++j) {
+        const TValeursSerie& v = ValeursSerie(premiere + j);
+        if (!v.compte || std::isnan(v.coefficient) || std::isnan(v.noteSur)) continue;
+        termes[t++] = {v.notes.data(), v.noteSur, v.coefficient, v.noteSur * v.coefficient};
+        bornes = bornes && v.bornee;
     }
 
     const int sur = MoyennesSur();
     for (int k = 0; k < n; ++k) {
-        const qsizetype i = base + aCalculer[k] - 1;
-        cacheMoyennes[i] = sommes[k].MoyenneDurable(sur);
+        const int eleve = aCalculer[k] - 1;
+        TSomme somme;
+        if (bornes) {
+            // No sum of at most 256 such terms can overflow: the check of
+            // TSomme::Ajouter always passes and is left out.
+            for (int u = 0; u < t; ++u) {
+                const long double x = termes[u].notes[eleve];
+                if (std::isnan(x)) continue;
+                somme.notes += x * termes[u].coefficient;
+                somme.maxima += termes[u].poids;
+            }
+        } else {
+            for (int u = 0; u < t; ++u) {
+                const long double x = termes[u].notes[eleve];
+                if (!std::isnan(x)) somme.Ajouter(x, termes[u].noteSur, termes[u].coefficient);
+            }
+        }
+        const qsizetype i = base + eleve;
+        cacheMoyennes[i] = somme.MoyenneDurable(sur);
         cacheMoyennes[PN + i] = Zero();
     }
-}
-
-// Raw-average computation over the counted series of p that the filter keeps.
-QString TFichierTav::MoyennePonderee(int p, int s, TFiltreSeries filtre,
-                                     const QString& type) const {
-    VerifierPeriode(p);
-    VerifierEleve(s);
-    const int N = NombreEleves();
-    const int premiere = PremiereColonne(p);
-    const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
-    TSomme somme;
-    for (int j = 0; j < S; ++j) {
-        const QStringList& colonne = Colonne(tableSeries, premiere + j);
-        if (TexteLigne(colonne, N + LigneCompteDansMoyenne) != Oui()) continue;
-        switch (filtre) {
-        case ToutesSeries:
-            break;
-        case SeriesEcrit:
-            if (TexteLigne(colonne, N + LigneOralEcrit) != QLatin1String("Ecrit")) continue;
-            break;
-        case SeriesOral:
-            if (TexteLigne(colonne, N + LigneOralEcrit) != QLatin1String("Oral")) continue;
-            break;
-        case SeriesDuType:
-            if (!MemeTypeDeNotes(TexteLigne(colonne, N + LigneTypeNotes), type)) continue;
-            break;
-        }
-        long double c, m, x;
-        if (LireNombre(TexteLigne(colonne, N + LigneCoefficient), c) &&
-            LireNombre(TexteLigne(colonne, N + LigneNoteSur), m) &&
-            LireNombre(TexteLigne(colonne, s), x))
-            somme.Ajouter(x, m, c);
-    }
-    return somme.Moyenne(MoyennesSur());
 }
 
 // --- Rounding -------------------------------------------------------------------
@@ -190,6 +233,14 @@ bool ModeArrondi(int mode) {
 
 } // namespace
 
+long double Tav::Calcul::ValeurArrondie(long double x, int mode) {
+    if (std::isnan(x) || !ModeArrondi(mode)) return x;
+    const TArrondi r = ArrondirPositif(std::fabs(x), mode);
+    if (!r.trouve) return Indefini();
+    const long double a = ValeurFixe(r.valeur, r.decimales);
+    return x < 0 ? -a : a;
+}
+
 QString TFichierTav::ArrondirMoyenne(const QString& texte, int mode) {
     long double x;
     if (!LireNombre(texte, x)) return QString();
@@ -220,13 +271,8 @@ QString TFichierTav::MoyenneBulletin(int p, int s, int mode) const {
 long double TFichierTav::ValeurBulletin(int p, int s, int mode) const {
     long double x;
     if (!LireNombre(MoyenneBruteEnPlace(p, s), x)) return Indefini();
-    long double a = x;
-    if (ModeArrondi(mode)) {
-        const TArrondi r = ArrondirPositif(std::fabs(x), mode);
-        if (!r.trouve) return Indefini();
-        a = ValeurFixe(r.valeur, r.decimales);
-        if (x < 0) a = -a;
-    }
+    const long double a = ValeurArrondie(x, mode);
+    if (std::isnan(a)) return a;
     const qsizetype i = qsizetype(NombreEleves()) * (p - 1) + (s - 1);
     long double b;
     if (i >= points.size() || !LireNombre(points.at(i), b)) return a;

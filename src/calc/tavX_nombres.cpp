@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace Tav {
 
@@ -358,35 +358,72 @@ class TReserveTextes {
 public:
     QString Texte(const char* latin1, int n) {
         if (n <= 0) return QString();
-        if (n > LongueurMax || textes.size() >= NombreMax) return QString::fromLatin1(latin1, n);
-        char16_t cle[LongueurMax];
+        if (n > LongueurMax || nombre >= NombreMax) return QString::fromLatin1(latin1, n);
+        // FNV-1a over the few bytes of a number text, then an open table.
+        u64 h = 14695981039346656037ULL;
         for (int i = 0; i < n; ++i)
-            cle[i] = char16_t(static_cast<unsigned char>(latin1[i]));
-        const std::u16string_view vue(cle, size_t(n));
-        const auto trouve = textes.find(vue);
-        if (trouve != textes.end()) return trouve->second;
-        // Each text is followed by a zero, as Qt's own texts are.
-        if (bloc == nullptr || libre < size_t(n) + 1) {
+            h = (h ^ static_cast<unsigned char>(latin1[i])) * 1099511628211ULL;
+        if (table.empty()) table.resize(TailleInitiale);
+        size_t i = size_t(h) & (table.size() - 1);
+        for (; table[i].cle != nullptr; i = (i + 1) & (table.size() - 1)) {
+            const TEntree& e = table[i];
+            if (e.hachage == h && e.longueur == n && std::memcmp(e.cle, latin1, size_t(n)) == 0)
+                return e.texte;
+        }
+        // The key keeps its own bytes; the text is followed by a zero, as
+        // Qt's own texts are.
+        if (bloc == nullptr || libre < size_t(n) + 1 || libreCles < size_t(n)) {
             bloc = new char16_t[TailleBloc]; // kept for the life of the program
             libre = TailleBloc;
+            blocCles = new char[TailleBloc];
+            libreCles = TailleBloc;
         }
         char16_t* const place = bloc + (TailleBloc - libre);
-        std::memcpy(place, cle, size_t(n) * sizeof(char16_t));
+        char* const cle = blocCles + (TailleBloc - libreCles);
+        for (int k = 0; k < n; ++k)
+            place[k] = char16_t(static_cast<unsigned char>(latin1[k]));
         place[n] = u'\0';
+        std::memcpy(cle, latin1, size_t(n));
         libre -= size_t(n) + 1;
+        libreCles -= size_t(n);
         const QString texte =
             QString::fromRawData(reinterpret_cast<const QChar*>(place), qsizetype(n));
-        textes.emplace(std::u16string_view(place, size_t(n)), texte);
+        table[i] = {h, cle, n, texte};
+        if (++nombre * 2 > table.size()) Agrandir();
         return texte;
     }
 
 private:
+    struct TEntree {
+        u64 hachage = 0;
+        const char* cle = nullptr;
+        int longueur = 0;
+        QString texte;
+    };
+
+    // Twice as many places, every entry placed again.
+    void Agrandir() {
+        std::vector<TEntree> ancienne(table.size() * 2);
+        ancienne.swap(table);
+        for (TEntree& e : ancienne) {
+            if (e.cle == nullptr) continue;
+            size_t i = size_t(e.hachage) & (table.size() - 1);
+            while (table[i].cle != nullptr)
+                i = (i + 1) & (table.size() - 1);
+            table[i] = std::move(e);
+        }
+    }
+
     static constexpr int LongueurMax = 40;
     static constexpr size_t NombreMax = 1 << 16;
+    static constexpr size_t TailleInitiale = 1 << 12;
     static constexpr size_t TailleBloc = 1 << 15;
-    std::unordered_map<std::u16string_view, QString> textes;
+    std::vector<TEntree> table; // a power of two places, at most half taken
+    size_t nombre = 0;
     char16_t* bloc = nullptr;
     size_t libre = 0;
+    char* blocCles = nullptr;
+    size_t libreCles = 0;
 };
 
 QString TexteReserve(const char* latin1, int n) {

@@ -79,27 +79,12 @@ QString TFichierTav::StatistiqueSerie(int p, int j, int k) const {
 void TFichierTav::CalculerStatistiquesSerie(int colonneSerie) const {
     const qsizetype base = qsizetype(SlotsStatistiques) * colonneSerie;
     Remplir(cacheStatistiques, base + SlotsStatistiques);
-    const int N = NombreEleves();
-    const QStringList& colonne = Colonne(tableSeries, colonneSerie);
-
-    long double m = 0;
-    const bool maximumLu = LireNombre(TexteLigne(colonne, N + LigneNoteSur), m);
-    long double notes[256];
-    int n = 0;
-    long double somme = 0, carres = 0, sousMoitie = 0;
-    long double minimum = maximumLu ? m : std::numeric_limits<long double>::infinity();
-    long double maximum = 0;
-    const long double moitie = maximumLu ? m / 2 : -std::numeric_limits<long double>::infinity();
-    for (int s = 1; s <= N && n < int(std::size(notes)); ++s) {
-        long double x;
-        if (!LireNombre(TexteLigne(colonne, s), x)) continue;
-        notes[n++] = x;
-        somme += x;
-        carres += x * x;
-        if (!(x >= minimum)) minimum = x;
-        if (x > maximum) maximum = x;
-        if (x < moitie) ++sousMoitie;
-    }
+    const TValeursSerie& valeurs = ValeursSerie(colonneSerie);
+    const bool maximumLu = !std::isnan(valeurs.noteSur);
+    const int n = valeurs.nombre;
+    const long double somme = valeurs.somme, carres = valeurs.carres;
+    const long double minimum = valeurs.minimum, maximum = valeurs.maximum;
+    const long double sousMoitie = valeurs.sousMoitie;
 
     const auto perime = [&](int k) { return !MarqueClaire(cacheStatistiques.at(base + k - 1)); };
     const auto ranger = [&](int k, const QString& valeur) {
@@ -121,8 +106,8 @@ void TFichierTav::CalculerStatistiquesSerie(int colonneSerie) const {
         if (n &&
             LireNombre(cacheStatistiques.at(base + StatMoyenne + NombreStatistiques - 1), seuil)) {
             int sous = 0;
-            for (int i = 0; i < n; ++i)
-                if (notes[i] < seuil) ++sous;
+            for (const long double x : valeurs.notes)
+                if (x < seuil) ++sous; // never true for NaN, a text that is no number
             valeur = Pourcentage(sous, n, true);
         }
         ranger(StatSousMoyenneClasse, valeur);
@@ -298,18 +283,16 @@ QString TFichierTav::PourcentageLivretSup12(int p) const {
 QString TFichierTav::NoteExtreme(int p, int s, bool plusHaute) const {
     VerifierPeriode(p);
     VerifierEleve(s);
-    const int N = NombreEleves();
     const int sur = MoyennesSur();
     const int premiere = PremiereColonne(p);
     const int S = p <= nombresSeries.size() ? LireCompte(nombresSeries.at(p - 1)) : 0;
     int gagnante = -1;
     long double meilleure = 0;
     for (int j = 0; j < S; ++j) {
-        const QStringList& colonne = Colonne(tableSeries, premiere + j);
-        long double x, m;
-        if (!LireNombre(TexteLigne(colonne, s), x) ||
-            !LireNombre(TexteLigne(colonne, N + LigneNoteSur), m) || !(m > 0))
-            continue;
+        const TValeursSerie& valeurs = ValeursSerie(premiere + j);
+        const long double x = valeurs.notes[size_t(s - 1)];
+        const long double m = valeurs.noteSur;
+        if (std::isnan(x) || !(m > 0)) continue;
         const long double v = x / m * sur;
         if (!std::isfinite(v)) continue;
         if (gagnante < 0 || (plusHaute ? v > meilleure : v < meilleure)) {

@@ -1,10 +1,10 @@
 // The averages command: every average, statistic and ranking of a class file.
 #include "commandes.h"
+#include "sortie_json.h"
 
 #include "tavX_fichierTav.h"
 #include "tavX_options.h"
 
-#include <QJsonArray>
 #include <QJsonObject>
 #include <optional>
 
@@ -22,10 +22,6 @@ std::optional<int> LireEntier(const QString& texte, int min, int max) {
     return v;
 }
 
-QJsonArray Tableau(const QStringList& liste) {
-    return QJsonArray::fromStringList(liste);
-}
-
 struct Reglages {
     int sur;
     int arrondi;
@@ -33,86 +29,140 @@ struct Reglages {
     int typeAnnuel;
 };
 
-QJsonObject Periode(TFichierTav& f, int p, const Reglages& r) {
+// The positions of the types in the order of the keys of a JSON object.
+QList<int> OrdreDesCles(const QStringList& types) {
     QJsonObject o;
-    o[QStringLiteral("periode")] = p;
-    o[QStringLiteral("nom")] = f.NomPeriode(p);
-    const QStringList types = f.TypesDeNotes(p);
-
-    QJsonArray eleves;
-    for (int s = 1; s <= f.NombreEleves(); ++s) {
-        QJsonObject e;
-        e[QStringLiteral("nom")] = f.NomEleve(s);
-        e[QStringLiteral("moyenneBrute")] = f.MoyenneBrute(p, s);
-        e[QStringLiteral("moyenneArrondie")] = f.MoyenneArrondie(p, s, r.arrondi);
-        e[QStringLiteral("pointsPlusMoins")] = f.PointsPlusMoins(p, s);
-        e[QStringLiteral("moyenneBulletin")] = f.MoyenneBulletin(p, s, r.arrondi);
-        e[QStringLiteral("moyenneEcrit")] = f.MoyenneEcrit(p, s);
-        e[QStringLiteral("moyenneOral")] = f.MoyenneOral(p, s);
-        QJsonObject parType;
-        for (const QString& type : types)
-            parType[type] = f.MoyenneParType(type, p, s);
-        e[QStringLiteral("moyennesParType")] = parType;
-        e[QStringLiteral("noteLaPlusBasse")] = f.NoteLaPlusBasse(p, s);
-        e[QStringLiteral("noteLaPlusHaute")] = f.NoteLaPlusHaute(p, s);
-        eleves.append(e);
-    }
-    o[QStringLiteral("eleves")] = eleves;
-
-    QJsonArray series;
-    for (int j = 1; j <= f.NombreSeries(p); ++j) {
-        QJsonObject serie;
-        serie[QStringLiteral("numero")] = j;
-        serie[QStringLiteral("intitule")] = f.Intitule(p, j);
-        serie[QStringLiteral("minimum")] = f.MinimumSerie(p, j);
-        serie[QStringLiteral("maximum")] = f.MaximumSerie(p, j);
-        serie[QStringLiteral("ecartType")] = f.EcartTypeSerie(p, j);
-        serie[QStringLiteral("moyenne")] = f.MoyenneSerie(p, j);
-        serie[QStringLiteral("nombreNotes")] = f.NombreNotesSerie(p, j);
-        serie[QStringLiteral("pourcentageSousMoyenne")] = f.PourcentageSousMoyenne(p, j);
-        serie[QStringLiteral("pourcentageSousMoyenneClasse")] =
-            f.PourcentageSousMoyenneClasse(p, j);
-        series.append(serie);
-    }
-    o[QStringLiteral("series")] = series;
-    o[QStringLiteral("typesDeNotes")] = Tableau(types);
-    o[QStringLiteral("classementAscendant")] =
-        Tableau(f.Classement(p, 0, r.typeAnnuel, r.arrondiAnnuel, r.arrondi));
-    o[QStringLiteral("classementDescendant")] =
-        Tableau(f.Classement(p, 1, r.typeAnnuel, r.arrondiAnnuel, r.arrondi));
-    QJsonObject livret;
-    livret[QStringLiteral("inf8")] = f.PourcentageLivretInf8(p, r.arrondi);
-    livret[QStringLiteral("de8a12")] = f.PourcentageLivret8a12(p, r.arrondi);
-    livret[QStringLiteral("sup12")] = f.PourcentageLivretSup12(p, r.arrondi);
-    o[QStringLiteral("livret")] = livret;
-    return o;
+    for (int i = 0; i < types.size(); ++i)
+        o[types.at(i)] = i;
+    QList<int> ordre;
+    ordre.reserve(o.size());
+    for (auto it = o.constBegin(); it != o.constEnd(); ++it)
+        ordre.append(it.value().toInt());
+    return ordre;
 }
 
-QJsonObject Annee(TFichierTav& f, const Reglages& r) {
+void Classements(Cli::TSortieJson& j, TFichierTav& f, int p, const Reglages& r) {
+    j.Cle("classementAscendant");
+    j.Textes(f.Classement(p, 0, r.typeAnnuel, r.arrondiAnnuel, r.arrondi));
+    j.Cle("classementDescendant");
+    j.Textes(f.Classement(p, 1, r.typeAnnuel, r.arrondiAnnuel, r.arrondi));
+}
+
+// The members of each object in the order of their keys.
+void Periode(Cli::TSortieJson& j, TFichierTav& f, int p, const Reglages& r) {
+    const QStringList types = f.TypesDeNotes(p);
+    const QList<int> ordre = OrdreDesCles(types);
+    j.DebutObjet();
+    Classements(j, f, p, r);
+
+    j.Cle("eleves");
+    j.DebutTableau();
+    for (int s = 1; s <= f.NombreEleves(); ++s) {
+        j.DebutObjet();
+        j.Cle("moyenneArrondie");
+        j.Texte(f.MoyenneArrondie(p, s, r.arrondi));
+        j.Cle("moyenneBrute");
+        j.Texte(f.MoyenneBrute(p, s));
+        j.Cle("moyenneBulletin");
+        j.Texte(f.MoyenneBulletin(p, s, r.arrondi));
+        j.Cle("moyenneEcrit");
+        j.Texte(f.MoyenneEcrit(p, s));
+        j.Cle("moyenneOral");
+        j.Texte(f.MoyenneOral(p, s));
+        j.Cle("moyennesParType");
+        j.DebutObjet();
+        for (const int t : ordre) {
+            j.Cle(types.at(t));
+            j.Texte(f.MoyenneParType(types.at(t), p, s));
+        }
+        j.FinObjet();
+        j.Cle("nom");
+        j.Texte(f.NomEleve(s));
+        j.Cle("noteLaPlusBasse");
+        j.Texte(f.NoteLaPlusBasse(p, s));
+        j.Cle("noteLaPlusHaute");
+        j.Texte(f.NoteLaPlusHaute(p, s));
+        j.Cle("pointsPlusMoins");
+        j.Texte(f.PointsPlusMoins(p, s));
+        j.FinObjet();
+    }
+    j.FinTableau();
+
+    j.Cle("livret");
+    j.DebutObjet();
+    j.Cle("de8a12");
+    j.Texte(f.PourcentageLivret8a12(p, r.arrondi));
+    j.Cle("inf8");
+    j.Texte(f.PourcentageLivretInf8(p, r.arrondi));
+    j.Cle("sup12");
+    j.Texte(f.PourcentageLivretSup12(p, r.arrondi));
+    j.FinObjet();
+    j.Cle("nom");
+    j.Texte(f.NomPeriode(p));
+    j.Cle("periode");
+    j.Entier(p);
+
+    j.Cle("series");
+    j.DebutTableau();
+    for (int n = 1; n <= f.NombreSeries(p); ++n) {
+        j.DebutObjet();
+        j.Cle("ecartType");
+        j.Texte(f.EcartTypeSerie(p, n));
+        j.Cle("intitule");
+        j.Texte(f.Intitule(p, n));
+        j.Cle("maximum");
+        j.Texte(f.MaximumSerie(p, n));
+        j.Cle("minimum");
+        j.Texte(f.MinimumSerie(p, n));
+        j.Cle("moyenne");
+        j.Texte(f.MoyenneSerie(p, n));
+        j.Cle("nombreNotes");
+        j.Texte(f.NombreNotesSerie(p, n));
+        j.Cle("numero");
+        j.Entier(n);
+        j.Cle("pourcentageSousMoyenne");
+        j.Texte(f.PourcentageSousMoyenne(p, n));
+        j.Cle("pourcentageSousMoyenneClasse");
+        j.Texte(f.PourcentageSousMoyenneClasse(p, n));
+        j.FinObjet();
+    }
+    j.FinTableau();
+    j.Cle("typesDeNotes");
+    j.Textes(types);
+    j.FinObjet();
+}
+
+void Annee(Cli::TSortieJson& j, TFichierTav& f, const Reglages& r) {
     const int annee = f.NombrePeriodes() + 1;
     const QStringList types = f.TypesDeNotes(annee);
-    QJsonObject o;
-    QJsonArray eleves;
+    const QList<int> ordre = OrdreDesCles(types);
+    j.DebutObjet();
+    Classements(j, f, annee, r);
+    j.Cle("eleves");
+    j.DebutTableau();
     for (int s = 1; s <= f.NombreEleves(); ++s) {
-        QJsonObject e;
-        e[QStringLiteral("nom")] = f.NomEleve(s);
-        e[QStringLiteral("moyenneAnnuelle")] =
-            f.MoyenneAnnuelle(s, r.arrondi, r.arrondiAnnuel, r.typeAnnuel);
-        e[QStringLiteral("moyenneAnnuelleEcrit")] = f.MoyenneAnnuelleEcrit(s, r.arrondiAnnuel);
-        e[QStringLiteral("moyenneAnnuelleOral")] = f.MoyenneAnnuelleOral(s, r.arrondiAnnuel);
-        QJsonObject parType;
-        for (const QString& type : types)
-            parType[type] = f.MoyenneAnnuelleParType(type, s);
-        e[QStringLiteral("moyennesAnnuellesParType")] = parType;
-        eleves.append(e);
+        j.DebutObjet();
+        j.Cle("moyenneAnnuelle");
+        j.Texte(f.MoyenneAnnuelle(s, r.arrondi, r.arrondiAnnuel, r.typeAnnuel));
+        j.Cle("moyenneAnnuelleEcrit");
+        j.Texte(f.MoyenneAnnuelleEcrit(s, r.arrondiAnnuel));
+        j.Cle("moyenneAnnuelleOral");
+        j.Texte(f.MoyenneAnnuelleOral(s, r.arrondiAnnuel));
+        j.Cle("moyennesAnnuellesParType");
+        j.DebutObjet();
+        for (const int t : ordre) {
+            j.Cle(types.at(t));
+            j.Texte(f.MoyenneAnnuelleParType(types.at(t), s));
+        }
+        j.FinObjet();
+        j.Cle("nom");
+        j.Texte(f.NomEleve(s));
+        j.FinObjet();
     }
-    o[QStringLiteral("eleves")] = eleves;
-    o[QStringLiteral("typesDeNotes")] = Tableau(types);
-    o[QStringLiteral("classementAscendant")] =
-        Tableau(f.Classement(annee, 0, r.typeAnnuel, r.arrondiAnnuel, r.arrondi));
-    o[QStringLiteral("classementDescendant")] =
-        Tableau(f.Classement(annee, 1, r.typeAnnuel, r.arrondiAnnuel, r.arrondi));
-    return o;
+    j.FinTableau();
+    j.Cle("typesDeNotes");
+    j.Textes(types);
+    j.FinObjet();
 }
 
 void Aide() {
@@ -204,16 +254,24 @@ int CommandeAverages(const QStringList& args) {
     // The scale is given to this class only: the user's settings stay as they are.
     f->ImposerMoyennesSur(r.sur);
 
-    QJsonObject o;
-    o[QStringLiteral("moyennesSur")] = r.sur;
-    o[QStringLiteral("arrondirMoyennes")] = r.arrondi;
-    o[QStringLiteral("arrondirMoyennesAnnuelles")] = r.arrondiAnnuel;
-    o[QStringLiteral("typeMoyennesAnnuelles")] = r.typeAnnuel;
-    QJsonArray periodes;
+    Cli::TSortieJson j;
+    j.DebutObjet();
+    j.Cle("annee");
+    Annee(j, *f, r);
+    j.Cle("arrondirMoyennes");
+    j.Entier(r.arrondi);
+    j.Cle("arrondirMoyennesAnnuelles");
+    j.Entier(r.arrondiAnnuel);
+    j.Cle("moyennesSur");
+    j.Entier(r.sur);
+    j.Cle("periodes");
+    j.DebutTableau();
     for (int p = 1; p <= f->NombrePeriodes(); ++p)
-        periodes.append(Periode(*f, p, r));
-    o[QStringLiteral("periodes")] = periodes;
-    o[QStringLiteral("annee")] = Annee(*f, r);
-    Cli::SortieJson(o);
+        Periode(j, *f, p, r);
+    j.FinTableau();
+    j.Cle("typeMoyennesAnnuelles");
+    j.Entier(r.typeAnnuel);
+    j.FinObjet();
+    j.Ecrire();
     return 0;
 }

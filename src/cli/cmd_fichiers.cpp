@@ -1,89 +1,138 @@
 // The file commands: info, convert, check.
 #include "commandes.h"
+#include "sortie_json.h"
 
+#include "tavX_constantes.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonObject>
 
 namespace {
 
-QJsonArray Tableau(const QStringList& liste) {
-    return QJsonArray::fromStringList(liste);
-}
+using namespace Tav;
 
-QJsonObject Info(TFichierTav& f) {
-    QJsonObject o;
-    o[QStringLiteral("signature")] = f.Signature();
-    o[QStringLiteral("version")] = f.Version();
-    o[QStringLiteral("importe")] = f.EstImporte();
-    o[QStringLiteral("modifie")] = f.EstModifie();
-    o[QStringLiteral("enseignant")] = f.Enseignant();
-    o[QStringLiteral("nomClasse")] = f.Classe();
-    o[QStringLiteral("ecole")] = f.Ecole();
-    o[QStringLiteral("matiere")] = f.Matiere();
-    o[QStringLiteral("anneeScolaire")] = f.AnneeScolaire();
-    o[QStringLiteral("remarque")] = f.Remarque();
-    o[QStringLiteral("typePeriodes")] = f.TypePeriodes();
-    o[QStringLiteral("periodes")] = Tableau(f.ListePeriodes());
+// The whole class, the members of each object in the order of their keys.
+void Info(Cli::TSortieJson& j, TFichierTav& f) {
     const int N = f.NombreEleves();
     const int P = f.NombrePeriodes();
     const int K = f.NombreColonnesBulletin();
-    QJsonArray eleves;
-    for (int s = 1; s <= N; ++s) {
-        QJsonObject e;
-        e[QStringLiteral("nom")] = f.NomEleve(s);
-        e[QStringLiteral("dateNaissance")] = f.DateNaissance(s);
-        e[QStringLiteral("redoublant")] = f.EstRedoublant(s);
-        e[QStringLiteral("indiceLibelle")] = f.IndiceLibelle(s);
-        eleves.append(e);
-    }
-    o[QStringLiteral("eleves")] = eleves;
-    o[QStringLiteral("libellesClasse")] = Tableau(f.LibellesClasse());
-    o[QStringLiteral("typeBulletins")] = f.TypeBulletins();
-    o[QStringLiteral("colonnesBulletin")] = Tableau(f.ColonnesBulletin());
-    o[QStringLiteral("arrondiMoyennes")] = f.ArrondiMoyennes();
-    o[QStringLiteral("arrondiMoyennesAnnuelles")] = f.ArrondiMoyennesAnnuelles();
-    o[QStringLiteral("typeMoyennesAnnuelles")] = f.TypeMoyennesAnnuelles();
-    QJsonArray series;
-    for (int p = 1; p <= P; ++p)
-        for (int j = 1; j <= f.NombreSeries(p); ++j) {
-            QJsonObject serie;
-            serie[QStringLiteral("periode")] = p;
-            serie[QStringLiteral("numero")] = j;
-            serie[QStringLiteral("intitule")] = f.Intitule(p, j);
-            serie[QStringLiteral("noteSur")] = f.NoteSur(p, j);
-            serie[QStringLiteral("coefficient")] = f.Coefficient(p, j);
-            serie[QStringLiteral("compteDansMoyenne")] = f.CompteDansMoyenne(p, j);
-            serie[QStringLiteral("date")] = f.DateSerie(p, j);
-            serie[QStringLiteral("commentaire")] = f.Commentaire(p, j);
-            serie[QStringLiteral("typeNotes")] = f.TypeNotes(p, j);
-            serie[QStringLiteral("oralEcrit")] = f.OralEcrit(p, j);
-            QJsonArray notes;
-            for (int s = 1; s <= N; ++s)
-                notes.append(f.Note(p, j, s));
-            serie[QStringLiteral("notes")] = notes;
-            series.append(serie);
-        }
-    o[QStringLiteral("series")] = series;
-    QJsonArray points, appreciations;
+    j.DebutObjet();
+    j.Cle("anneeScolaire");
+    j.Texte(f.AnneeScolaire());
+    j.Cle("appreciations");
+    j.DebutTableau();
     for (int p = 1; p <= P; ++p) {
-        QJsonArray pp, ap;
+        j.DebutTableau();
         for (int s = 1; s <= N; ++s) {
-            pp.append(f.PointsPlusMoins(p, s));
-            QJsonArray as;
+            j.DebutTableau();
             for (int c = 1; c <= K; ++c)
-                as.append(f.Appreciation(p, s, c));
-            ap.append(as);
+                j.Texte(f.Appreciation(p, s, c));
+            j.FinTableau();
         }
-        points.append(pp);
-        appreciations.append(ap);
+        j.FinTableau();
     }
-    o[QStringLiteral("points")] = points;
-    o[QStringLiteral("appreciations")] = appreciations;
-    return o;
+    j.FinTableau();
+    j.Cle("arrondiMoyennes");
+    j.Entier(f.ArrondiMoyennes());
+    j.Cle("arrondiMoyennesAnnuelles");
+    j.Entier(f.ArrondiMoyennesAnnuelles());
+    j.Cle("colonnesBulletin");
+    j.Textes(f.ColonnesBulletin());
+    j.Cle("ecole");
+    j.Texte(f.Ecole());
+    j.Cle("eleves");
+    j.DebutTableau();
+    for (int s = 1; s <= N; ++s) {
+        j.DebutObjet();
+        j.Cle("dateNaissance");
+        j.Texte(f.DateNaissance(s));
+        j.Cle("indiceLibelle");
+        j.Texte(f.IndiceLibelle(s));
+        j.Cle("nom");
+        j.Texte(f.NomEleve(s));
+        j.Cle("redoublant");
+        j.Booleen(f.EstRedoublant(s));
+        j.FinObjet();
+    }
+    j.FinTableau();
+    j.Cle("enseignant");
+    j.Texte(f.Enseignant());
+    j.Cle("importe");
+    j.Booleen(f.EstImporte());
+    j.Cle("libellesClasse");
+    j.Textes(f.LibellesClasse());
+    j.Cle("matiere");
+    j.Texte(f.Matiere());
+    j.Cle("modifie");
+    j.Booleen(f.EstModifie());
+    j.Cle("nomClasse");
+    j.Texte(f.Classe());
+    j.Cle("periodes");
+    j.Textes(f.ListePeriodes());
+    j.Cle("points");
+    j.DebutTableau();
+    for (int p = 1; p <= P; ++p) {
+        j.DebutTableau();
+        for (int s = 1; s <= N; ++s)
+            j.Texte(f.PointsPlusMoins(p, s));
+        j.FinTableau();
+    }
+    j.FinTableau();
+    j.Cle("remarque");
+    j.Texte(f.Remarque());
+    j.Cle("series");
+    j.DebutTableau();
+    for (int p = 1; p <= P; ++p)
+        for (int n = 1; n <= f.NombreSeries(p); ++n) {
+            const QStringList colonne = f.ColonneSerie(p, n);
+            if (colonne.size() < N + NombreLignesSupplementaires) {
+                // A short column: the accessors raise for the missing row.
+                f.Intitule(p, n), f.NoteSur(p, n), f.Coefficient(p, n);
+                f.CompteDansMoyenne(p, n), f.DateSerie(p, n), f.Commentaire(p, n);
+                f.TypeNotes(p, n), f.OralEcrit(p, n);
+            }
+            const auto ligne = [&](int offset) { return colonne.value(N + offset); };
+            j.DebutObjet();
+            j.Cle("coefficient");
+            j.Texte(ligne(LigneCoefficient));
+            j.Cle("commentaire");
+            j.Texte(ligne(LigneCommentaire));
+            j.Cle("compteDansMoyenne");
+            j.Texte(ligne(LigneCompteDansMoyenne));
+            j.Cle("date");
+            j.Texte(ligne(LigneDate));
+            j.Cle("intitule");
+            j.Texte(colonne.value(0));
+            j.Cle("noteSur");
+            j.Texte(ligne(LigneNoteSur));
+            j.Cle("notes");
+            j.DebutTableau();
+            for (int s = 1; s <= N; ++s)
+                j.Texte(colonne.value(s));
+            j.FinTableau();
+            j.Cle("numero");
+            j.Entier(n);
+            j.Cle("oralEcrit");
+            j.Texte(ligne(LigneOralEcrit));
+            j.Cle("periode");
+            j.Entier(p);
+            j.Cle("typeNotes");
+            j.Texte(ligne(LigneTypeNotes));
+            j.FinObjet();
+        }
+    j.FinTableau();
+    j.Cle("signature");
+    j.Texte(f.Signature());
+    j.Cle("typeBulletins");
+    j.Texte(f.TypeBulletins());
+    j.Cle("typeMoyennesAnnuelles");
+    j.Entier(f.TypeMoyennesAnnuelles());
+    j.Cle("typePeriodes");
+    j.Texte(f.TypePeriodes());
+    j.Cle("version");
+    j.Texte(f.Version());
+    j.FinObjet();
 }
 
 } // namespace
@@ -101,7 +150,9 @@ int CommandeInfo(const QStringList& args) {
         return Cli::ErreurUsage(QStringLiteral("info"), QStringLiteral("un seul fichier attendu"));
     auto f = Cli::ChargerClasse(args.first());
     if (!f) return 1;
-    Cli::SortieJson(Info(*f));
+    Cli::TSortieJson j;
+    Info(j, *f);
+    j.Ecrire();
     return 0;
 }
 

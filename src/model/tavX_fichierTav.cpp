@@ -145,9 +145,12 @@ QStringList TFichierTav::TypesDeNotes(int p) const {
     const int premiere = (p < 1 || p > P) ? 1 : p;
     const int derniere = (p < 1 || p > P) ? P : p;
     QStringList types;
+    QStringList vus; // every text met, spelled exactly: most series repeat one
     for (int q = premiere; q <= derniere; ++q) {
         for (int j = 1; j <= NombreSeries(q); ++j) {
             const QString type = TypeNotes(q, j);
+            if (vus.contains(type)) continue; // sorted in already, or merged
+            vus.append(type);
             // Sorted insertion, ignoring a type already there in another case.
             int bas = 0, haut = int(types.size());
             while (bas < haut) {
@@ -183,6 +186,12 @@ QString& TFichierTav::CelluleRef(int p, int j, int ligne) {
 }
 
 void TFichierTav::ModifierCellule(int p, int j, int ligne, const QString& texte) {
+    // A mark, or a row that enters the averages, marks what it changes.
+    const int N = NombreEleves();
+    if (ligne >= 1 && ligne <= N) return ModifierNote(p, j, texte, ligne);
+    if (ligne == N + LigneNoteSur || ligne == N + LigneCoefficient ||
+        ligne == N + LigneCompteDansMoyenne)
+        return ModifierAttributMoyenne(p, j, ligne - N, texte);
     QString& cellule = CelluleRef(p, j, ligne);
     const QString nouveau = CouperTexte(texte);
     if (cellule != nouveau) {
@@ -335,7 +344,8 @@ void TFichierTav::DeplacerSerie(int p, int j, int p2) {
                  colonne.at(N + LigneDate), colonne.at(N + LigneCompteDansMoyenne),
                  colonne.at(N + LigneCoefficient), colonne.at(N + LigneNoteSur));
     const int derniere = NombreSeries(p2);
-    for (int s = 1; s <= N; ++s) ModifierNote(p2, derniere, colonne.at(s), s);
+    for (int s = 1; s <= N; ++s)
+        ModifierNote(p2, derniere, colonne.at(s), s);
     MarquerPeriode(p, true);
     MarquerPeriode(p2, true);
     ReconstruireCacheStatistiques();

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TFluxTav;
 
@@ -251,14 +252,79 @@ public:
                            int modePeriode) const;
 
 private:
-    enum TFiltreSeries { ToutesSeries, SeriesEcrit, SeriesOral, SeriesDuType };
+    // The numbers of one series column, read once from its texts. `textes`
+    // shares the column's own list: any change to the column, through any
+    // path, detaches the column from it, so a column whose list is no longer
+    // this very one is read again before use and the numbers can never be
+    // older than the texts. (So no code may keep a reference into a column
+    // across a calculation and write through it afterwards: the write would
+    // reach the shared list.)
+    struct TValeursSerie {
+        QStringList textes;
+        int eleves = -1;
+        bool compte = false;         // counts in the average ("oui")
+        bool ecrit = false;          // kind exactly "Ecrit"
+        bool oral = false;           // kind exactly "Oral"
+        long double coefficient = 0; // NaN when not a number, as the others
+        long double noteSur = 0;
+        bool bornee = false;            // every number within ±1e2000
+        std::vector<long double> notes; // student s at s - 1
+        // The sums of the series statistics over the marks that are numbers.
+        int nombre = 0;
+        long double somme = 0, carres = 0, minimum = 0, maximum = 0, sousMoitie = 0;
+    };
+    // An average of a period: its text and the number the text reads as
+    // (NaN for none).
+    struct TMoyennePeriode {
+        QString texte;
+        long double valeur = 0;
+    };
+    // The written, oral and per-type averages of one period for every
+    // student, computed in one sweep and kept while the period's columns (held
+    // here as in TValeursSerie), the student count and the scale stay the same.
+    struct TMoyennesPeriode {
+        QList<QStringList> colonnes;
+        int premiere = -1;
+        int eleves = -1;
+        int sur = 0;
+        bool ecritOralCalcules = false;
+        std::vector<TMoyennePeriode> ecrit, oral;
+        QStringList types; // per-type averages asked for, in the order asked
+        std::vector<std::vector<TMoyennePeriode>> parType;
+    };
+    const TValeursSerie& ValeursSerie(int colonne) const {
+        if (colonne >= 0 && colonne < tableSeries.size() &&
+            size_t(colonne) < valeursSeries.size()) {
+            const TValeursSerie& v = valeursSeries[size_t(colonne)];
+            const QStringList& c = tableSeries.at(colonne);
+            if (v.textes.constData() == c.constData() && v.textes.size() == c.size() &&
+                v.eleves == NombreEleves())
+                return v;
+        }
+        return LireValeursSerie(colonne);
+    }
+    const TValeursSerie& LireValeursSerie(int colonne) const;
+    TMoyennesPeriode& MoyennesPeriode(int periode) const;
+    // The annual averages over every grade of the year (before the annual
+    // rounding) of every student, kept like the period results above.
+    struct TMoyennesAnnee {
+        QList<QStringList> colonnes;
+        int eleves = -1;
+        int sur = 0;
+        std::vector<QString> textes;
+    };
+    const QString& MoyenneToutesNotes(int eleve) const;
+    const TMoyennePeriode& MoyenneEcritOral(int periode, int eleve, bool oral) const;
+    const TMoyennePeriode& MoyenneDuType(const QString& type, int periode, int eleve) const;
+
     int moyennesSurImposees = 0;
+    mutable std::vector<TValeursSerie> valeursSeries;
+    mutable std::vector<TMoyennesPeriode> moyennesPeriodes;
+    mutable TMoyennesAnnee moyennesAnnee;
     int ColonneVerifiee(int periode, int serie) const;
     int PremiereColonne(int periode) const;
     void CalculerMoyennesPeriode(int periode) const;
     void CalculerStatistiquesSerie(int colonne) const;
-    QString MoyennePonderee(int periode, int eleve, TFiltreSeries filtre,
-                            const QString& type) const;
     const QString& MoyenneBruteEnPlace(int periode, int eleve) const;
     long double ValeurBulletin(int periode, int eleve, int mode) const;
     void StatistiquesLivret(int periode, int mode, QString* inf8, QString* de8a12,

@@ -1,4 +1,5 @@
 // "tavelin-cli averages" run as a separate process, as a script would run it.
+#include "../../src/cli/sortie_json.h"
 #include "classe_calculs.h"
 #include "tavX_globales.h"
 #include "tavX_options.h"
@@ -50,15 +51,14 @@ class TestCommandeAverages : public QObject {
 
     QString Configuration() const { return dossier.filePath(QStringLiteral("config")); }
 
-    Resultat Lancer(const QStringList& args) {
+    Resultat Lancer(const QStringList& args, const QString& commande = QStringLiteral("averages")) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // The program reads the per-user store: give it a private one.
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), Configuration());
         env.insert(QStringLiteral("HOME"), dossier.path());
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TAV_BIN_DIR "/tavelin-cli"),
-                QStringList{QStringLiteral("averages")} + args);
+        p.start(QStringLiteral(TAV_BIN_DIR "/tavelin-cli"), QStringList{commande} + args);
         if (!p.waitForFinished(60000)) return {};
         return {p.exitCode(), p.readAllStandardOutput(),
                 QString::fromUtf8(p.readAllStandardError())};
@@ -105,6 +105,52 @@ private slots:
         DefinirFichierReglages(dossier.filePath(QStringLiteral("reglages-test.ini")));
     }
     void cleanupTestCase() { DefinirFichierReglages(QString()); }
+
+    // The commands write their JSON themselves: it must be exactly Qt's
+    // compact form of the same document (keys in Qt's order, Qt's escapes),
+    // here with texts that need escaping and types whose keys sort unevenly.
+    void json_formeCompacteDeQt() {
+        auto f = Classe({QStringLiteral("A \"guillemets\""), QStringLiteral("B\\barre"),
+                         QStringLiteral("C\ttab\u0001")});
+        const QStringList types{QStringLiteral("zèbre"), QStringLiteral("Zèbre \"Z\""),
+                                QStringLiteral("a\u0002b"), QString(), QStringLiteral("€ \u007f")};
+        for (int i = 0; i < types.size(); ++i) {
+            Serie d;
+            d.type = types.at(i);
+            d.oral = i % 2;
+            d.intitule = QStringLiteral("Série\n%1 \\ \"").arg(i);
+            AjouterSerie(*f, 1 + i % 3, {QString::number(i + 10), "abs", "7,5"}, d);
+        }
+        const QString chemin = dossier.filePath(QStringLiteral("echappements.tav"));
+        f->Enregistrer(chemin);
+        for (const QString& commande : {QStringLiteral("averages"), QStringLiteral("info")}) {
+            const Resultat r = Lancer({chemin}, commande);
+            QCOMPARE(r.code, 0);
+            QJsonParseError erreur;
+            const QJsonDocument doc = QJsonDocument::fromJson(r.sortie, &erreur);
+            QCOMPARE(erreur.error, QJsonParseError::NoError);
+            QCOMPARE(r.sortie, doc.toJson(QJsonDocument::Compact) + '\n');
+            QVERIFY(r.sortie.contains("C\\ttab\\u0001") && r.sortie.contains("\\\"Z\\\""));
+        }
+    }
+
+    // Every UTF-16 code unit alone and in pairs, escaped as Qt escapes it.
+    void json_echappementsCommeQt() {
+        const auto commeQt = [](const QString& texte) {
+            const QByteArray qt = QJsonDocument(QJsonArray{texte}).toJson(QJsonDocument::Compact);
+            Cli::TSortieJson j;
+            j.Texte(texte);
+            return QByteArray::fromStdString(j.Contenu()) == qt.mid(1, qt.size() - 2);
+        };
+        for (char32_t u = 0; u <= 0xFFFF; ++u) {
+            const QChar c{char16_t(u)};
+            QVERIFY2(commeQt(QString(c) + QStringLiteral("é\"")), qPrintable(QString::number(u)));
+        }
+        const QString paire = QString::fromUcs4(U"\U0001F600");
+        for (const QString& texte : {paire, QString(paire.at(1)) + paire.at(0), paire.left(1),
+                                     QStringLiteral("x") + paire.right(1) + QStringLiteral("y")})
+            QVERIFY(commeQt(texte));
+    }
 
     void periode_moyennesDesEleves() {
         const QJsonObject o = Json({fichier, QStringLiteral("--arrondi"), QStringLiteral("3")});

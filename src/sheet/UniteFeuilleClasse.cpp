@@ -268,10 +268,11 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
 }
 
 TFeuilleClasse::~TFeuilleClasse() {
-    // The grids go after this part of the sheet: the focus and clipboard changes they may
-    // cause find no sheet to update.
+    // The grids go after this part of the sheet: the focus, clipboard and settings changes they
+    // may cause find no sheet to update.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    disconnect(&TReglages::Instance(), nullptr, this, nullptr);
 }
 
 int TFeuilleClasse::PeriodeInitiale(const TFichierTav& fichier) {

@@ -342,6 +342,8 @@ private slots:
                 TFichierTav relue(copie);
                 QVERIFY(relue.EstValide());
                 relue.ImposerMoyennesSur(classe->MoyennesSurImposees()); // not kept in the file
+                // The class itself first: what was saved is what was edited.
+                QCOMPARE(TavTest::Instantane(*classe), TavTest::Instantane(relue));
                 const QStringList attendu = Calculs(relue);
                 if (avant == attendu) continue;
                 QString ecart;

@@ -13,6 +13,7 @@
 #include "tavX_ongletsClasses.h"
 #include "tavX_options.h"
 #include "tavX_programme.h"
+#include "tavX_reglages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +33,8 @@
 #include <QTime>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -122,6 +125,13 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
     setWindowIcon(QIcon(Programme::LogoInterne()));
     premierTop = true;
     Options::ModifierChemin(Programme::Dossier());
+    TReglages& reglages = TReglages::Instance();
+    connect(&reglages, &TReglages::modifie, this, [this](const QString& cle) {
+        if (TReglages::Portee(cle) != TReglages::Aucune) reglagesARafraichir = true;
+    });
+    connect(&reglages, &TReglages::modificationsTerminees, this, [this] {
+        if (std::exchange(reglagesARafraichir, false)) ReglagesModifies();
+    });
 
     auto* centre = new QWidget(this);
     dispositionCentrale = new QVBoxLayout(centre);
@@ -634,18 +644,18 @@ void TFormTavelin2::CommandeOuvrir() {
 void TFormTavelin2::CommandeOptions() {
     const auto& options = Extensions().options;
     if (!options) return;
+    // Every setting the dialog changes is announced; the views are refreshed once, when it
+    // closes.
+    TReglages::TGroupeModifications groupe;
     options(this);
-    NotifReglagesModifies();
 }
 
-void TFormTavelin2::NotifReglagesModifies() {
+void TFormTavelin2::ReglagesModifies() {
     toolBarreDeBoutons->setVisible(Options::AfficherBarreOutils());
     MenuHistorique::Reconstruire(menuFichier, actionQuitter,
                                  [this](const QString& chemin) { OuvrirOuMontrer(chemin); });
     for (QMdiSubWindow* sous : SousFenetresArriereAvant()) {
-        TFeuilleClasse* feuille = FeuilleDe(sous);
-        feuille->ReconstruireHistorique();
-        feuille->ReglagesModifies();
+        FeuilleDe(sous)->ReconstruireHistorique();
     }
     NotifOngletsClasses();
 }

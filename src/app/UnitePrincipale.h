@@ -98,10 +98,6 @@ public:
     void ReorganiserIcones();
     void ToutReduire();
     void ToutFermer();
-    // A setting shared by every class changed (options dialog, a grid's turbo menu: scale,
-    // rounding, colours, tabs...): the tool bar, the history items, every open sheet (computed
-    // and shown again) and the class tabs follow.
-    void NotifReglagesModifies();
 
     // ---- Notifications from the sheets ------------------------------------------------------
     void NotifToutEnregistrer();
@@ -169,6 +165,9 @@ private:
     void PlacerOnglets(int style);
     void ActualiserStatut();
     QList<QMdiSubWindow*> SousFenetresArriereAvant() const;
+    // Shown settings changed (options dialog, a grid's turbo menu ...): the tool bar, the history
+    // items and the class tabs follow. The sheets follow the settings themselves.
+    void ReglagesModifies();
 
     QStringList arguments;
     QString dossierCourant;
@@ -176,6 +175,7 @@ private:
     QPixmap logo;
     bool premierTop = true;
     bool timerDemarre = false;
+    bool reglagesARafraichir = false;
     QTimer timer1;
 
     TZoneClasses* zone = nullptr;

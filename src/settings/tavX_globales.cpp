@@ -49,6 +49,11 @@ QVariant LireValeur(const QString& cle) {
 
 void EcrireValeur(const QString& cle, const QVariant& valeur) {
     auto reglages = OuvrirReglages();
+    // The same text already stored: nothing to write (writing syncs the whole store).
+    const QVariant stocke = reglages->value(cle);
+    if (stocke.isValid() && stocke.typeId() != QMetaType::QStringList &&
+        stocke.toString() == valeur.toString())
+        return;
     reglages->setValue(cle, valeur);
     reglages->sync();
     if (reglages->status() != QSettings::NoError)

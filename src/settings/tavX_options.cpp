@@ -1,6 +1,9 @@
 #include "tavX_options.h"
 
+#include "tavX_reglages.h"
+
 #include <QFileInfo>
+#include <QMap>
 
 #include <algorithm>
 #include <array>
@@ -11,6 +14,12 @@ using namespace Globales;
 
 namespace {
 
+// Writers tell the listeners when the value they read back differs from the one before; the
+// in-memory caches are already up to date then.
+template <typename T> void AnnoncerSiChange(const QString& cle, const T& avant, const T& apres) {
+    if (avant != apres) TReglages::Instance().Annoncer(cle);
+}
+
 // ---- Scalar settings -------------------------------------------------------------------------
 
 #define TAV_BOOLEEN(Nom, cle, defaut)                                                              \
@@ -18,7 +27,9 @@ namespace {
         return LireBooleen(QStringLiteral(cle), defaut);                                           \
     }                                                                                              \
     void Modifier##Nom(bool v) {                                                                   \
+        const bool avant = Nom();                                                                  \
         EcrireBooleen(QStringLiteral(cle), v);                                                     \
+        AnnoncerSiChange(QStringLiteral(cle), avant, Nom());                                       \
     }
 
 // A value read on every cell paint or average: kept in memory until it is written or the store
@@ -40,8 +51,10 @@ namespace {
         return cache##Nom.valeur;                                                                  \
     }                                                                                              \
     void Modifier##Nom(Type v) {                                                                   \
+        const Type avant = Nom();                                                                  \
         Ecrire(QStringLiteral(cle), v);                                                            \
         cache##Nom.perimee = true;                                                                 \
+        AnnoncerSiChange(QStringLiteral(cle), avant, Nom());                                       \
     }
 #define TAV_BOOLEEN_CACHE(Nom, cle, defaut)                                                        \
     TAV_VALEUR_CACHE(bool, Nom, cle, defaut, LireBooleen, EcrireBooleen)
@@ -51,7 +64,9 @@ namespace {
         return LireOctet(QStringLiteral(cle), defaut);                                             \
     }                                                                                              \
     void Modifier##Nom(quint8 v) {                                                                 \
+        const quint8 avant = Nom();                                                                \
         EcrireOctet(QStringLiteral(cle), v);                                                       \
+        AnnoncerSiChange(QStringLiteral(cle), avant, Nom());                                       \
     }
 
 #define TAV_ENTIER(Nom, cle, defaut)                                                               \
@@ -59,7 +74,9 @@ namespace {
         return LireEntier(QStringLiteral(cle), defaut);                                            \
     }                                                                                              \
     void Modifier##Nom(qint32 v) {                                                                 \
+        const qint32 avant = Nom();                                                                \
         EcrireEntier(QStringLiteral(cle), v);                                                      \
+        AnnoncerSiChange(QStringLiteral(cle), avant, Nom());                                       \
     }
 
 #define TAV_COULEUR(Nom, cle, defaut)                                                              \
@@ -73,7 +90,9 @@ namespace {
         return LireChaine(QStringLiteral(cle), QStringLiteral(defaut));                            \
     }                                                                                              \
     void Modifier##Nom(const QString& v) {                                                         \
+        const QString avant = Nom();                                                               \
         EcrireChaine(QStringLiteral(cle), v);                                                      \
+        AnnoncerSiChange(QStringLiteral(cle), avant, Nom());                                       \
     }
 
 // ---- Paint-time colours ----------------------------------------------------------------------
@@ -126,8 +145,10 @@ qint32 LireCouleurCachee(IndexCouleur index) {
 
 void EcrireCouleurCachee(IndexCouleur index, qint32 valeur) {
     if (LireCouleurCachee(index) == valeur) return;
-    EcrireEntier(QString::fromLatin1(couleursCachees[index].cle), valeur);
+    const QString cle = QString::fromLatin1(couleursCachees[index].cle);
+    EcrireEntier(cle, valeur);
     couleursCachees[index].perimee = true;
+    if (LireCouleurCachee(index) == valeur) TReglages::Instance().Annoncer(cle);
 }
 
 #define TAV_COULEUR_CACHEE(Nom)                                                                    \
@@ -180,8 +201,36 @@ QStringList Trie(const QStringList& liste) {
     return resultat;
 }
 
-void Enregistrer(const QString& cle, const QStringList& liste) {
+// Everything stored under a key, to tell whether a list or a set really changed.
+QMap<QString, QVariant> Instantane(const QString& cle) {
+    auto reglages = OuvrirReglages();
+    QMap<QString, QVariant> valeurs;
+    if (reglages->contains(cle)) valeurs.insert(QString(), reglages->value(cle));
+    reglages->beginGroup(cle);
+    const QStringList cles = reglages->allKeys();
+    for (const QString& c : cles)
+        valeurs.insert(c, reglages->value(c));
+    reglages->endGroup();
+    return valeurs;
+}
+
+// Deletes a key with everything under it; says so when there was something.
+void Supprimer(const QString& cle) {
+    const bool existait = !Instantane(cle).isEmpty();
+    SupprimerCle(cle);
+    if (existait) TReglages::Instance().Annoncer(cle);
+}
+
+// Stores a list; announces it when what the program reads of it (lire) changed.
+template <typename Lecteur>
+void Enregistrer(const QString& cle, const QStringList& liste, Lecteur lire) {
+    const auto avant = lire();
     EcrireListe(cle, liste);
+    AnnoncerSiChange(cle, avant, lire());
+}
+
+void Enregistrer(const QString& cle, const QStringList& liste) {
+    Enregistrer(cle, liste, [&cle] { return LireListe(cle); });
 }
 
 // The sub-key of a scheme or report-card type under its parent key, found ignoring case as a
@@ -382,7 +431,9 @@ QString Chemin() {
 }
 
 void ModifierChemin(const QString& v) {
+    const QString avant = LireChemin();
     EcrireChemin(v);
+    AnnoncerSiChange(QStringLiteral("Chemin"), avant, LireChemin());
 }
 
 // ---- Grade types, subjects, teachers ---------------------------------------------------------
@@ -398,7 +449,7 @@ QStringList ChargerTypesDeNotes() {
 }
 
 void EnregistrerTypesDeNotes(const QStringList& liste) {
-    Enregistrer(CleTypesDeNotes, liste);
+    Enregistrer(CleTypesDeNotes, liste, ChargerTypesDeNotes);
 }
 
 static QStringList MatieresParDefaut() {
@@ -425,12 +476,14 @@ QStringList ChargerMatieres() {
 }
 
 QStringList ReinitialiserMatieres() {
+    const QStringList avant = ChargerMatieres();
     SupprimerCle(CleMatieres);
+    AnnoncerSiChange(CleMatieres, avant, ChargerMatieres());
     return MatieresParDefaut();
 }
 
 void EnregistrerMatieres(const QStringList& liste) {
-    Enregistrer(CleMatieres, liste);
+    Enregistrer(CleMatieres, liste, ChargerMatieres);
 }
 
 QStringList ChargerUtilisateurs() {
@@ -445,7 +498,7 @@ QStringList UtilisateursParDefaut() {
 }
 
 void EnregistrerUtilisateurs(const QStringList& liste) {
-    Enregistrer(CleUtilisateurs, liste);
+    Enregistrer(CleUtilisateurs, liste, ChargerUtilisateurs);
 }
 
 // ---- Period schemes --------------------------------------------------------------------------
@@ -455,7 +508,7 @@ QStringList NomsSchemasPeriodes() {
 }
 
 QStringList ReinitialiserSchemasPeriodes() {
-    SupprimerCle(ClePeriodes);
+    Supprimer(ClePeriodes);
     return NomsSchemasPeriodes();
 }
 
@@ -476,6 +529,7 @@ QStringList NomsSousPeriodes(const QString& schema) {
 
 void EnregistrerSchemaPeriodes(const QString& nom, const QStringList& noms) {
     if (nom.isEmpty()) return; // an unnamed scheme could never be looked up
+    const auto avant = std::pair(NomsSchemasPeriodes(), NomsSousPeriodes(nom));
     auto reglages = OuvrirReglages();
     SupprimerNomsSchema(*reglages, nom);
     QStringList schemas = LireListe(*reglages, ClePeriodes).value_or(QStringList());
@@ -490,10 +544,13 @@ void EnregistrerSchemaPeriodes(const QString& nom, const QStringList& noms) {
     EcrireListe(*reglages,
                 ClePeriodes + QLatin1Char('/') + SegmentCle(nom) + QLatin1Char('/') + SousCleNoms,
                 noms);
+    reglages->sync();
+    AnnoncerSiChange(ClePeriodes, avant, std::pair(NomsSchemasPeriodes(), NomsSousPeriodes(nom)));
 }
 
 void SupprimerSchemaPeriodes(const QString& nom) {
     if (nom.isEmpty()) return;
+    const auto avant = std::pair(NomsSchemasPeriodes(), NomsSousPeriodes(nom));
     auto reglages = OuvrirReglages();
     SupprimerNomsSchema(*reglages, nom);
     if (auto schemas = LireListe(*reglages, ClePeriodes)) {
@@ -502,6 +559,8 @@ void SupprimerSchemaPeriodes(const QString& nom) {
             [&](const QString& s) { return s.compare(nom, Qt::CaseInsensitive) == 0; });
         if (schemas->size() != taille) EcrireListe(*reglages, ClePeriodes, *schemas, true);
     }
+    reglages->sync();
+    AnnoncerSiChange(ClePeriodes, avant, std::pair(NomsSchemasPeriodes(), NomsSousPeriodes(nom)));
 }
 
 // ---- Report-card types -----------------------------------------------------------------------
@@ -548,14 +607,18 @@ TInclureImpression& InclureImpression(quint8 type) {
     return *ensemble;
 }
 
-void EnregistrerInclureImpression(quint8 type, const TInclureImpression& inclure) {
+void EnregistrerInclureImpression(quint8 type, const TInclureImpression& voulu) {
+    // The set given may be the kind's own set, edited in place: its flags are taken before the
+    // store refreshes that set.
+    const TInclureImpression inclure = voulu;
     TInclureImpression& ensemble = InclureImpression(type);
+    const QString cle =
+        CleInclureImpression + QLatin1Char('/') + TInclureImpression::NomDuType(type);
+    const QList<bool> avant = ensemble.Inclusions();
     for (int i = 0; i < ensemble.NombreLignes(); ++i)
         ensemble.ModifierInclure(i, i < inclure.NombreLignes() ? inclure.Inclure(i) : true);
 
     auto reglages = OuvrirReglages();
-    const QString cle =
-        CleInclureImpression + QLatin1Char('/') + TInclureImpression::NomDuType(type);
     reglages->remove(cle);
     reglages->beginGroup(cle);
     for (int i = 0; i < ensemble.NombreLignes(); ++i)
@@ -564,6 +627,7 @@ void EnregistrerInclureImpression(quint8 type, const TInclureImpression& inclure
     reglages->sync();
     if (reglages->status() != QSettings::NoError)
         qWarning("Réglages : impossible d'enregistrer « %s ».", qUtf8Printable(cle));
+    AnnoncerSiChange(cle, avant, ensemble.Inclusions());
 }
 
 // ---- File history and files open at exit -----------------------------------------------------

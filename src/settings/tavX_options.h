@@ -8,6 +8,9 @@
 // "couleurSelection"): those are cached in memory and read again only after their own writer
 // changed them. Colours are 0x00BBGGRR (red in the low byte).
 //
+// Every writer stores, then announces through TReglages::Instance() (tavX_reglages.h) the key
+// whose value really changed; the cached values are already refreshed when it does.
+//
 // Lists are stored as ordered arrays: they keep their write order, and two items never differ
 // only by letter case (the first one is kept when saving).
 

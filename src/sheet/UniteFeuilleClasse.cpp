@@ -21,6 +21,7 @@
 #include "tavX_panneauGrille.h"
 #include "tavX_programme.h"
 #include "tavX_rangeeOnglets.h"
+#include "tavX_reglages.h"
 #include "tavX_saisieTexte.h"
 
 #include <QAction>
@@ -44,6 +45,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -242,6 +245,19 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
     ActualiserPanneaux();
     NotifModifie();
 
+    // The settings shared by every class: a scale or a rounding changed anywhere drops this
+    // class's computed averages at once (whoever reads them next gets them right), the views
+    // follow once the batch of changes (an options dialog) is over.
+    TReglages& reglages = TReglages::Instance();
+    connect(&reglages, &TReglages::modifie, this, [this](const QString& cle) {
+        const TReglages::TPortee portee = TReglages::Portee(cle);
+        if (portee == TReglages::Calculs) NotifToutRecalculer();
+        if (portee != TReglages::Aucune) reglagesARafraichir = true;
+    });
+    connect(&reglages, &TReglages::modificationsTerminees, this, [this] {
+        if (std::exchange(reglagesARafraichir, false)) ReglagesModifies();
+    });
+
     texteDansPressePapiers = TexteDansPressePapiers();
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
         texteDansPressePapiers = TexteDansPressePapiers();
@@ -252,10 +268,11 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
 }
 
 TFeuilleClasse::~TFeuilleClasse() {
-    // The grids go after this part of the sheet: the focus and clipboard changes they may
-    // cause find no sheet to update.
+    // The grids go after this part of the sheet: the focus, clipboard and settings changes they
+    // may cause find no sheet to update.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    disconnect(&TReglages::Instance(), nullptr, this, nullptr);
 }
 
 int TFeuilleClasse::PeriodeInitiale(const TFichierTav& fichier) {
@@ -1141,11 +1158,12 @@ void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
 // ---- Other commands --------------------------------------------------------------------------
 
 void TFeuilleClasse::CommandeOptions() {
-    // The main window refreshes every open sheet, this one included.
+    // Every open sheet follows the settings changed, this one included.
     principale->CommandeOptions();
 }
 
 void TFeuilleClasse::ReglagesModifies() {
+    reglagesARafraichir = false;
     // The scale and the rounding of averages may have changed: every period is computed again,
     // the cached averages of the class file object first.
     NotifToutRecalculer();

@@ -115,8 +115,8 @@ public:
     void RafraichirGrilles(bool seriesChangees);
     // Refreshes the student lists: the student grid and the graph's list, then the caption.
     void RafraichirListesEleves();
-    // A setting shared by every class changed (sent by the main window to every sheet): every
-    // period is computed again and every grid, tab row and label shown again.
+    // A shown setting changed (the sheet follows TReglages itself): every period is computed
+    // again and every grid, tab row and label shown again.
     void ReglagesModifies();
 
     // ---- Parts, for the grids and the tests ---------------------------------------------------
@@ -210,6 +210,8 @@ private:
     bool premierAffichageMesure = false;
     // Whether the clipboard holds text, read when it changes (reading it may wait on its owner).
     bool texteDansPressePapiers = false;
+    // A shown setting changed: the views are refreshed when the batch of changes ends.
+    bool reglagesARafraichir = false;
     QElapsedTimer chronoOuverture;
 
     QStackedWidget* pages = nullptr;

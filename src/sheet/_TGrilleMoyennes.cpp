@@ -294,12 +294,11 @@ void TGrilleMoyennesTavelin::Commande(int numero) {
     const int p = Periode();
     const int r = ligneClic;
     const bool ligneEleve = r >= 1 && r <= NombreEleves();
-    // The scale and the rounding are settings of every class: every open sheet follows.
-    const auto reglagesModifies = [this, p] {
-        if (Feuille() && Feuille()->Principale()) {
-            Feuille()->Principale()->NotifReglagesModifies();
-            return;
-        }
+    // The scale and the rounding are settings of every class: every open sheet follows them
+    // (TReglages); a grid outside a sheet refreshes itself.
+    const auto reglagesModifies = [this, f, p] {
+        if (Feuille()) return;
+        f->InvaliderCalculs();
         MarquerToutesLesPeriodes();
         NotifMoyennes(p, 0);
     };
@@ -334,11 +333,8 @@ void TGrilleMoyennesTavelin::Commande(int numero) {
     case CmdSur10:
     case CmdAutreEchelle: {
         int echelle = numero == CmdSur20 ? 20 : 10;
-        if (numero != CmdAutreEchelle || DemanderEchelle(echelle)) {
-            const int avant = f->MoyennesSur();
+        if (numero != CmdAutreEchelle || DemanderEchelle(echelle))
             Options::ModifierMoyennesSur(echelle);
-            if (f->MoyennesSur() != avant) f->InvaliderCalculs();
-        }
         reglagesModifies();
         return;
     }

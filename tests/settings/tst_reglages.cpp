@@ -1,10 +1,12 @@
 // Scalar settings: defaults of a fresh profile, storage, unreadable values, the cached paint-time
-// colours and the backup reminder counter.
+// colours, the backup reminder counter and the announcement of changes.
 
 #include "tavX_globales.h"
 #include "tavX_options.h"
+#include "tavX_reglages.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -267,6 +269,130 @@ private slots:
         Options::ModifierRappelSauvegarde(false);
         QVERIFY(!Options::AppliquerCompteurRappelSauvegarde());
         QCOMPARE(Options::NumeroRappel(), quint8(1));
+    }
+    // ---- Announcements ------------------------------------------------------------------------
+
+    void chaqueChangementEstAnnonceUneFois_data() {
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QVariant>("valeur"); // differs from the default
+        auto ligne = [](const char* cle, QVariant valeur) {
+            QTest::newRow(cle) << QString::fromLatin1(cle) << valeur;
+        };
+        ligne("moyennesSur", 10);          // integer, cached, read by the calculations
+        ligne("arrondirMoyennes", 3);      // byte, cached
+        ligne("typeMoyennesAnnuelles", 1); // byte
+        ligne("afficherR", false);         // boolean
+        ligne("colorationNote", false);    // boolean, cached
+        ligne("couleur2Note", 0x123456);   // paint-time colour, cached
+        ligne("couleurMin", 0x654321);     // colour
+        ligne("nomPolice", QStringLiteral("Arial"));
+        ligne("Chemin", QStringLiteral("/opt/tavelin"));
+        ligne("Types de notes", QStringList{QStringLiteral("Oral"), QStringLiteral("Écrit")});
+        ligne("Inclure impression/Bilans", 0);
+    }
+
+    void chaqueChangementEstAnnonceUneFois() {
+        QFETCH(QString, cle);
+        QFETCH(QVariant, valeur);
+        using namespace Options;
+        // Writes the value, reads it back the way the program does.
+        const std::map<QString,
+                       std::pair<std::function<void(const QVariant&)>, std::function<QVariant()>>>
+            acces = {
+                {"moyennesSur",
+                 {[](auto& v) { ModifierMoyennesSur(v.toInt()); },
+                  [] { return QVariant(MoyennesSur()); }}},
+                {"arrondirMoyennes",
+                 {[](auto& v) { ModifierArrondirMoyennes(v.toInt()); },
+                  [] { return QVariant(int(ArrondirMoyennes())); }}},
+                {"typeMoyennesAnnuelles",
+                 {[](auto& v) { ModifierTypeMoyennesAnnuelles(v.toInt()); },
+                  [] { return QVariant(int(TypeMoyennesAnnuelles())); }}},
+                {"afficherR",
+                 {[](auto& v) { ModifierAfficherR(v.toBool()); },
+                  [] { return QVariant(AfficherR()); }}},
+                {"colorationNote",
+                 {[](auto& v) { ModifierColorationNote(v.toBool()); },
+                  [] { return QVariant(ColorationNote()); }}},
+                {"couleur2Note",
+                 {[](auto& v) { ModifierCouleur2Note(v.toInt()); },
+                  [] { return QVariant(Couleur2Note()); }}},
+                {"couleurMin",
+                 {[](auto& v) { ModifierCouleurMin(v.toInt()); },
+                  [] { return QVariant(CouleurMin()); }}},
+                {"nomPolice",
+                 {[](auto& v) { ModifierNomPolice(v.toString()); },
+                  [] { return QVariant(NomPolice()); }}},
+                {"Chemin",
+                 {[](auto& v) { ModifierChemin(v.toString()); },
+                  [] { return QVariant(Chemin()); }}},
+                {"Types de notes",
+                 {[](auto& v) { EnregistrerTypesDeNotes(v.toStringList()); },
+                  [] { return QVariant(ChargerTypesDeNotes()); }}},
+                {"Inclure impression/Bilans",
+                 {[](auto& v) {
+                      TInclureImpression ensemble(1);
+                      ensemble.ModifierInclure(0, v.toBool());
+                      EnregistrerInclureImpression(1, ensemble);
+                  },
+                  [] { return QVariant(int(InclureImpression(1).Inclure(0))); }}},
+            };
+        const auto& [ecrire, lire] = acces.at(cle);
+        const QVariant defaut = lire();
+
+        // Listeners read the new value when they hear of it: the caches are already refreshed.
+        QList<QVariant> luPendantLAnnonce;
+        QSignalSpy modifie(&TReglages::Instance(), &TReglages::modifie);
+        QSignalSpy terminees(&TReglages::Instance(), &TReglages::modificationsTerminees);
+        QObject ecouteur; // the connection ends with the test, even a failed one
+        connect(&TReglages::Instance(), &TReglages::modifie, &ecouteur,
+                [&](const QString&) { luPendantLAnnonce.append(lire()); });
+
+        ecrire(defaut); // the value it already has
+        QCOMPARE(modifie.count(), 0);
+        ecrire(valeur);
+        QCOMPARE(modifie.count(), 1);
+        QCOMPARE(modifie.at(0).at(0).toString(), cle);
+        QCOMPARE(terminees.count(), 1);
+        QCOMPARE(luPendantLAnnonce, QList<QVariant>{lire()});
+        QVERIFY(lire() != defaut);
+        ecrire(valeur); // again: nothing changes
+        QCOMPARE(modifie.count(), 1);
+
+        // Grouped, as the options dialog writes: every change is told, the end once.
+        {
+            TReglages::TGroupeModifications groupe;
+            ecrire(defaut);
+            ecrire(valeur);
+            QCOMPARE(terminees.count(), 1);
+        }
+        QCOMPARE(modifie.count(), 3);
+        QCOMPARE(terminees.count(), 2);
+        {
+            TReglages::TGroupeModifications groupe;
+            ecrire(valeur);
+        }
+        QCOMPARE(terminees.count(), 2); // nothing changed, nothing to repaint
+    }
+
+    void portees_data() {
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<int>("portee");
+        for (const char* cle : {"moyennesSur", "arrondirMoyennes", "arrondirMoyennesAnnuelles",
+                                "typeMoyennesAnnuelles"})
+            QTest::newRow(cle) << QString::fromLatin1(cle) << int(TReglages::Calculs);
+        for (const char* cle : {"couleur1Note", "afficherR", "afficherDatesDeNaissance",
+                                "moyenneParTypeDeNotes", "ongletsGrillesNotes", "graphe3D"})
+            QTest::newRow(cle) << QString::fromLatin1(cle) << int(TReglages::Affichage);
+        // Written on every save or start-up: they must not repaint the classes.
+        for (const char* cle :
+             {"Historique", "Derniers fichiers", "numeroRappel", "numeroConseilEnCours"})
+            QTest::newRow(cle) << QString::fromLatin1(cle) << int(TReglages::Aucune);
+    }
+    void portees() {
+        QFETCH(QString, cle);
+        QFETCH(int, portee);
+        QCOMPARE(int(TReglages::Portee(cle)), portee);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "tavX_ongletsClasses.h"
 #include "tavX_panneauGrille.h"
 #include "tavX_rangeeOnglets.h"
+#include "tavX_reglages.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -370,6 +372,7 @@ private slots:
         QCOMPARE(moyennesB->Cellule(0, 1), QStringLiteral("7,65"));
         TFeuilleClasse* a = Ouvrir(QStringLiteral("A"), 2, {1});
         QCOMPARE(fenetre->FeuilleActive(), a);
+        QSignalSpy fin(&TReglages::Instance(), &TReglages::modificationsTerminees);
 
         if (colonne < 0) {
             TFormTavelin2::Extensions().options = [](QWidget*) {
@@ -400,6 +403,8 @@ private slots:
             QCOMPARE(moyennesB->Cellule(1, s), relue.MoyenneArrondie(1, s, mode));
         }
         QVERIFY(moyennesB->Cellule(std::max(colonne, 0), 1) != QStringLiteral("7,65"));
+        // The dialog's two changes end in one refresh of each sheet.
+        QCOMPARE(fin.count(), 1);
     }
 
     // ---- Commands and their shortcuts ---------------------------------------------------------

@@ -65,11 +65,6 @@ QAction* Element(QMenu* menu, const QString& texte, const QString& aide = QStrin
     return action;
 }
 
-// An item whose window comes with a later version of the program: shown, disabled.
-void ElementAVenir(QMenu* menu, const QString& texte) {
-    menu->addAction(texte)->setEnabled(false);
-}
-
 } // namespace
 
 // ---- MDI area ----------------------------------------------------------------------------------
@@ -261,10 +256,10 @@ void TFormTavelin2::CreerMenus() {
     connect(menuFichier, &QMenu::aboutToShow, this, [] { TActions::Actualiser(); });
 
     menuOutils = new QMenu(QStringLiteral("&Outils"), this);
-    ElementAVenir(menuOutils, QStringLiteral("&Fusionner plusieurs fichiers"));
+    menuOutils->addAction(TActions::Action(Id::Fusionner));
     menuOutils->addAction(TActions::Action(Id::RecupererBak));
-    ElementAVenir(menuOutils, QStringLiteral("&Sauvegarder vos fichiers"));
-    ElementAVenir(menuOutils, QStringLiteral("&Bulletins"));
+    menuOutils->addAction(TActions::Action(Id::Sauvegarder));
+    menuOutils->addAction(TActions::Action(Id::Bulletins));
     menuOutils->addAction(TActions::Action(Id::Calculatrice));
 
     menuFenetres = new QMenu(QStringLiteral("F&enêtres"), this);

@@ -88,6 +88,9 @@ void TActions::CreerActionsCommunes(QObject* p) {
           Programme::TImage::Quitter, QStringLiteral("Quitter"));
     Creer(p, Id::RecupererBak, QStringLiteral("&Récupérer un fichier .bak"));
     Creer(p, Id::Calculatrice, QStringLiteral("Ca&lculatrice"));
+    Creer(p, Id::Fusionner, QStringLiteral("&Fusionner plusieurs fichiers"));
+    Creer(p, Id::Sauvegarder, QStringLiteral("&Sauvegarder vos fichiers"));
+    Creer(p, Id::Bulletins, QStringLiteral("&Bulletins"));
     Actualiser();
 }
 

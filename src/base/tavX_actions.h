@@ -30,6 +30,10 @@ public:
         static constexpr char Quitter[] = "quitter";
         static constexpr char RecupererBak[] = "recupererBak";
         static constexpr char Calculatrice[] = "calculatrice";
+        // Tools whose windows are still to come: disabled until a command is defined.
+        static constexpr char Fusionner[] = "fusionner";
+        static constexpr char Sauvegarder[] = "sauvegarder";
+        static constexpr char Bulletins[] = "bulletins";
     };
 
     // Creates the shared commands listed in Id, owned by proprietaire (the main window), and

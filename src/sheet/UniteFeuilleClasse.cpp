@@ -543,10 +543,10 @@ void TFeuilleClasse::CreerMenus() {
                             [this] { CommandePointsPlusMoins(); });
     Commande(this, menuOutils, QStringLiteral("&Bilan élève"));
     menuOutils->addSeparator();
-    Commande(this, menuOutils, QStringLiteral("&Fusionner plusieurs fichiers"));
+    menuOutils->addAction(TActions::Action(Id::Fusionner));
     menuOutils->addAction(TActions::Action(Id::RecupererBak));
-    Commande(this, menuOutils, QStringLiteral("&Sauvegarder vos fichiers"));
-    Commande(this, menuOutils, QStringLiteral("&Bulletins"));
+    menuOutils->addAction(TActions::Action(Id::Sauvegarder));
+    menuOutils->addAction(TActions::Action(Id::Bulletins));
     menuOutils->addAction(TActions::Action(Id::Calculatrice));
     connect(menuOutils, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuOutils);
 

@@ -4,9 +4,11 @@
 #include "_FormAProposDe.h"
 #include "_FormLisezMoi.h"
 #include "_FormPatientez.h"
+#include "tavX_actions.h"
 #include "tavX_conseils.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
+#include "tavX_garde.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_menuHistorique.h"
 #include "tavX_mesure.h"
@@ -64,11 +66,6 @@ QAction* Element(QMenu* menu, const QString& texte, const QString& aide = QStrin
     if (!aide.isEmpty()) action->setStatusTip(aide);
     if (!raccourci.isEmpty()) action->setShortcut(raccourci);
     return action;
-}
-
-// An item whose window comes with a later version of the program: shown, disabled.
-void ElementAVenir(QMenu* menu, const QString& texte) {
-    menu->addAction(texte)->setEnabled(false);
 }
 
 } // namespace
@@ -160,6 +157,8 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
                            .arg(Mesure::DepuisLancement(), 0, 'f', 1));
     });
 
+    TActions::CreerActionsCommunes(this);
+    DefinirCommandes();
     CreerMenus();
     CreerBarreOutils();
     CreerBarreDeStatut();
@@ -171,7 +170,7 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
                                  [this](const QString& chemin) { OuvrirOuMontrer(chemin); });
 
     toolBarreDeBoutons->setVisible(Options::AfficherBarreOutils());
-    ActualiserBoutons(false);
+    ActualiserBoutons();
 
     setWindowTitle(Programme::Legende());
 
@@ -194,41 +193,84 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
 
 TFormTavelin2::~TFormTavelin2() {
     timer1.stop();
+    // The shared commands act on this window's sheets: they stop with it.
+    TActions::RetirerCommandes(this);
     // The sheets go with the MDI area: nothing of this window may answer their last signals.
     zone->disconnect(this);
     for (QMdiSubWindow* sous : zone->subWindowList())
         sous->disconnect(this);
 }
 
+void TFormTavelin2::DefinirCommandes() {
+    using Id = TActions::Id;
+    // A command the teacher chose that fails tells why and leaves the window as it was.
+    auto gardee = [this](const char* ou, std::function<void()> operation) {
+        return [this, ou, operation] { Tav::Garder(ou, this, operation); };
+    };
+    // The commands of a class act on the active sheet, and need one.
+    auto surFeuille = [this](const char* ou, std::function<void(TFeuilleClasse*)> operation) {
+        return [this, ou, operation] {
+            if (TFeuilleClasse* feuille = FeuilleActive())
+                Tav::Garder(ou, feuille, [&] { operation(feuille); });
+        };
+    };
+    auto feuilleOuverte = [this] { return FeuilleOuverte(); };
+
+    TActions::DefinirCommande(Id::Nouvelle, this,
+                              gardee("nouvelle classe", [this] { CommandeNouvelleClasse(); }));
+    TActions::DefinirCommande(Id::Ouvrir, this, gardee("ouverture", [this] { CommandeOuvrir(); }));
+    TActions::DefinirCommande(Id::Configurer, this,
+                              gardee("configuration", [this] { CommandeOptions(); }),
+                              [] { return bool(Extensions().options); });
+    TActions::DefinirCommande(Id::Fermer, this,
+                              surFeuille("fermeture",
+                                         [](TFeuilleClasse* feuille) {
+                                             if (QMdiSubWindow* sous = feuille->SousFenetre())
+                                                 sous->close();
+                                             else
+                                                 feuille->close();
+                                         }),
+                              feuilleOuverte);
+    TActions::DefinirCommande(
+        Id::Enregistrer, this,
+        surFeuille("enregistrement", [](TFeuilleClasse* feuille) { feuille->Enregistrer(); }),
+        feuilleOuverte);
+    TActions::DefinirCommande(
+        Id::EnregistrerSous, this,
+        surFeuille("enregistrement", [](TFeuilleClasse* feuille) { feuille->EnregistrerSous(); }),
+        feuilleOuverte);
+    TActions::DefinirCommande(Id::ToutEnregistrer, this,
+                              gardee("enregistrement", [this] { NotifToutEnregistrer(); }),
+                              feuilleOuverte);
+    TActions::DefinirCommande(
+        Id::Imprimer, this,
+        surFeuille("impression", [](TFeuilleClasse* feuille) { feuille->CommandeImprimer(); }),
+        [this] { return FeuilleOuverte() && bool(Extensions().imprimer); });
+    TActions::DefinirCommande(Id::Quitter, this, [this] { close(); });
+    TActions::DefinirCommande(Id::RecupererBak, this,
+                              gardee("récupération", [this] { CommandeRecupererBak(); }));
+    TActions::DefinirCommande(Id::Calculatrice, this,
+                              gardee("calculatrice", [this] { CommandeCalculatrice(); }));
+}
+
 void TFormTavelin2::CreerMenus() {
+    using Id = TActions::Id;
     menuFichier = new QMenu(QStringLiteral("&Fichier"), this);
-    actionNouvelle = Element(menuFichier, QStringLiteral("&Nouvelle classe ..."),
-                             QStringLiteral("Créer une nouvelle classe"),
-                             QKeySequence(QStringLiteral("Ctrl+N")));
-    actionOuvrir = Element(menuFichier, QStringLiteral("&Ouvrir ..."),
-                           QStringLiteral("Ouvrir le fichier d'une classe"),
-                           QKeySequence(QStringLiteral("Ctrl+O")));
+    menuFichier->addAction(TActions::Action(Id::Nouvelle));
+    menuFichier->addAction(TActions::Action(Id::Ouvrir));
     menuFichier->addSeparator();
-    actionConfigurer = Element(menuFichier, QStringLiteral("Config&urer ..."),
-                               QStringLiteral("Régler les options"));
+    menuFichier->addAction(TActions::Action(Id::Configurer));
     menuFichier->addSeparator();
-    actionQuitter = Element(menuFichier, QStringLiteral("&Quitter"), QStringLiteral("Quitter"),
-                            QKeySequence(QStringLiteral("Ctrl+Q")));
-    connect(actionNouvelle, &QAction::triggered, this, &TFormTavelin2::CommandeNouvelleClasse);
-    connect(actionOuvrir, &QAction::triggered, this, &TFormTavelin2::CommandeOuvrir);
-    connect(actionConfigurer, &QAction::triggered, this, &TFormTavelin2::CommandeOptions);
-    connect(actionQuitter, &QAction::triggered, this, &QWidget::close);
-    connect(menuFichier, &QMenu::aboutToShow, this,
-            [this] { actionConfigurer->setEnabled(bool(Extensions().options)); });
+    actionQuitter = TActions::Action(Id::Quitter);
+    menuFichier->addAction(actionQuitter);
+    connect(menuFichier, &QMenu::aboutToShow, this, [] { TActions::Actualiser(); });
 
     menuOutils = new QMenu(QStringLiteral("&Outils"), this);
-    ElementAVenir(menuOutils, QStringLiteral("&Fusionner plusieurs fichiers"));
-    connect(Element(menuOutils, QStringLiteral("&Récupérer un fichier .bak")), &QAction::triggered,
-            this, &TFormTavelin2::CommandeRecupererBak);
-    ElementAVenir(menuOutils, QStringLiteral("&Sauvegarder vos fichiers"));
-    ElementAVenir(menuOutils, QStringLiteral("&Bulletins"));
-    connect(Element(menuOutils, QStringLiteral("Ca&lculatrice")), &QAction::triggered, this,
-            &TFormTavelin2::CommandeCalculatrice);
+    menuOutils->addAction(TActions::Action(Id::Fusionner));
+    menuOutils->addAction(TActions::Action(Id::RecupererBak));
+    menuOutils->addAction(TActions::Action(Id::Sauvegarder));
+    menuOutils->addAction(TActions::Action(Id::Bulletins));
+    menuOutils->addAction(TActions::Action(Id::Calculatrice));
 
     menuFenetres = new QMenu(QStringLiteral("F&enêtres"), this);
     actionsFenetres = {
@@ -268,38 +310,19 @@ void TFormTavelin2::CreerBarreOutils() {
     toolBarreDeBoutons->setIconSize(QSize(24, 24));
     addToolBar(Qt::TopToolBarArea, toolBarreDeBoutons);
 
-    // The buttons have no shortcuts of their own: the menus carry them.
-    auto bouton = [this](Programme::TImage image, const QString& texte, const QString& aide) {
-        QAction* action = toolBarreDeBoutons->addAction(Programme::Icone(image), texte);
-        action->setToolTip(aide);
-        action->setStatusTip(aide);
-        return action;
-    };
-    connect(bouton(Programme::TImage::Nouveau, QStringLiteral("&Nouvelle classe ..."),
-                   QStringLiteral("Créer une nouvelle classe")),
-            &QAction::triggered, this, &TFormTavelin2::CommandeNouvelleClasse);
-    connect(bouton(Programme::TImage::Ouvrir, QStringLiteral("&Ouvrir ..."),
-                   QStringLiteral("Ouvrir le fichier d'une classe")),
-            &QAction::triggered, this, &TFormTavelin2::CommandeOuvrir);
+    // The shared commands: the buttons show their pictures and tooltips.
+    using Id = TActions::Id;
+    toolBarreDeBoutons->addAction(TActions::Action(Id::Nouvelle));
+    toolBarreDeBoutons->addAction(TActions::Action(Id::Ouvrir));
     toolBarreDeBoutons->addSeparator();
-    boutonImprimer = bouton(Programme::TImage::Imprimer, QStringLiteral("Im&primer ..."),
-                            QStringLiteral("Imprimer"));
-    connect(boutonImprimer, &QAction::triggered, this, [this] {
-        if (TFeuilleClasse* feuille = FeuilleActive()) feuille->CommandeImprimer();
-    });
-    boutonEnregistrer = bouton(Programme::TImage::Enregistrer, QStringLiteral("Enregi&strer"),
-                               QStringLiteral("Enregistrer"));
-    connect(boutonEnregistrer, &QAction::triggered, this, [this] {
-        if (TFeuilleClasse* feuille = FeuilleActive()) feuille->Enregistrer();
-    });
+    boutonImprimer = TActions::Action(Id::Imprimer);
+    toolBarreDeBoutons->addAction(boutonImprimer);
+    boutonEnregistrer = TActions::Action(Id::Enregistrer);
+    toolBarreDeBoutons->addAction(boutonEnregistrer);
     toolBarreDeBoutons->addSeparator();
-    boutonConfigurer = bouton(Programme::TImage::Configurer, QStringLiteral("Config&urer ..."),
-                              QStringLiteral("Configurer"));
-    connect(boutonConfigurer, &QAction::triggered, this, &TFormTavelin2::CommandeOptions);
+    toolBarreDeBoutons->addAction(TActions::Action(Id::Configurer));
     toolBarreDeBoutons->addSeparator();
-    connect(
-        bouton(Programme::TImage::Quitter, QStringLiteral("&Quitter"), QStringLiteral("Quitter")),
-        &QAction::triggered, this, &QWidget::close);
+    toolBarreDeBoutons->addAction(TActions::Action(Id::Quitter));
 }
 
 void TFormTavelin2::CreerBarreDeStatut() {
@@ -517,21 +540,24 @@ void TFormTavelin2::FeuilleFermee(TFeuilleClasse* feuille) {
         cheminsOnglets.clear();
         feuillesOnglets.clear();
     }
-    ActualiserBoutons(ouvertes > 1);
+    // The sheet goes once this returns: the commands of a class follow now.
+    feuilleFermee = feuille;
+    ActualiserBoutons();
 }
 
-void TFormTavelin2::ActualiserBoutons(bool feuilleOuverte) {
-    boutonEnregistrer->setEnabled(feuilleOuverte);
-    boutonImprimer->setEnabled(feuilleOuverte && bool(Extensions().imprimer));
-    boutonConfigurer->setEnabled(bool(Extensions().options));
+bool TFormTavelin2::FeuilleOuverte() const {
+    const QList<TFeuilleClasse*> feuilles = Feuilles();
+    return std::any_of(feuilles.cbegin(), feuilles.cend(),
+                       [this](const TFeuilleClasse* feuille) { return feuille != feuilleFermee; });
 }
 
 void TFormTavelin2::ActualiserBoutons() {
-    ActualiserBoutons(!Feuilles().isEmpty());
+    TActions::Actualiser();
 }
 
 void TFormTavelin2::ActualiserMenus() {
     TFeuilleClasse* feuille = FeuilleActive();
+    TActions::Actualiser();
     QList<QMenu*> voulus;
     if (feuille)
         voulus = feuille->Menus();

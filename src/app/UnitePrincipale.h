@@ -106,14 +106,15 @@ public:
 
     // ---- Used by the sheets -----------------------------------------------------------------
     QMdiSubWindow* AjouterFeuille(TFeuilleClasse* feuille);
-    // A sheet closes: its class tab goes; the save and print buttons stay enabled only if
-    // another sheet stays open.
+    // A sheet closes: its class tab goes; the commands of a class (save, print, close...) stay
+    // enabled only if another sheet stays open.
     void FeuilleFermee(TFeuilleClasse* feuille);
     // Selects the class tab of an activated sheet.
     void SelectionnerOngletFeuille(TFeuilleClasse* feuille);
-    // Enables the tool bar's save and print buttons when at least one sheet is open.
-    void ActualiserBoutons(bool feuilleOuverte);
+    // Enables the shared commands (menus and tool bar) as the open sheets allow.
     void ActualiserBoutons();
+    // Whether a sheet is open (one that is closing does not count).
+    bool FeuilleOuverte() const;
     QMenu* MenuFenetres() const { return menuFenetres; }
     QMenu* MenuAide() const { return menuAide; }
     // Caption of the class tab of a sheet, per the settings.
@@ -154,6 +155,8 @@ protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    // What the shared commands do here (tavX_actions.h).
+    void DefinirCommandes();
     void CreerMenus();
     void CreerBarreOutils();
     void CreerBarreDeStatut();
@@ -184,21 +187,19 @@ private:
     // TabControl2: per class tab, the path of its sheet, and the sheet itself.
     QStringList cheminsOnglets;
     QList<QPointer<TFeuilleClasse>> feuillesOnglets;
+    // The sheet whose closing was accepted, until it goes.
+    QPointer<TFeuilleClasse> feuilleFermee;
 
     QMenu* menuFichier = nullptr;
     QMenu* menuOutils = nullptr;
     QMenu* menuFenetres = nullptr;
     QMenu* menuAide = nullptr;
-    QAction* actionNouvelle = nullptr;
-    QAction* actionOuvrir = nullptr;
-    QAction* actionConfigurer = nullptr;
     QAction* actionQuitter = nullptr;
     QList<QAction*> actionsFenetres; // the first five window commands
     QAction* actionToutFermer = nullptr;
     QList<QAction*> actionsListeFenetres; // one per open sheet, rebuilt when the menu opens
 
     QToolBar* toolBarreDeBoutons = nullptr;
-    QAction* boutonConfigurer = nullptr;
     QAction* boutonEnregistrer = nullptr;
     QAction* boutonImprimer = nullptr;
 

@@ -9,6 +9,7 @@
 #include "tavX_ecritureSure.h"
 
 #include "UnitePrincipale.h"
+#include "tavX_actions.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
@@ -447,34 +448,21 @@ void TFeuilleClasse::CreerBarreDuBas() {
 // ---- Menus -----------------------------------------------------------------------------------
 
 void TFeuilleClasse::CreerMenus() {
-    TFormTavelin2* p = principale;
-
+    // The commands shared with the main window (tavX_actions.h) act on the active sheet: this
+    // one, while its menus are shown.
+    using Id = TActions::Id;
     menuFichier = new QMenu(QStringLiteral("&Fichier"), this);
-    Commande(
-        this, menuFichier, QStringLiteral("&Nouvelle classe ..."),
-        [p] { p->CommandeNouvelleClasse(); }, QKeySequence(QStringLiteral("Ctrl+N")));
-    Commande(
-        this, menuFichier, QStringLiteral("&Ouvrir ..."), [p] { p->CommandeOuvrir(); },
-        QKeySequence(QStringLiteral("Ctrl+O")));
-    Commande(this, menuFichier, QStringLiteral("&Fermer"), [this] {
-        if (QMdiSubWindow* sous = SousFenetre())
-            sous->close();
-        else
-            close();
-    });
+    menuFichier->addAction(TActions::Action(Id::Nouvelle));
+    menuFichier->addAction(TActions::Action(Id::Ouvrir));
+    menuFichier->addAction(TActions::Action(Id::Fermer));
     menuFichier->addSeparator();
-    actionConfigurer = Commande(this, menuFichier, QStringLiteral("Config&urer ..."),
-                                [this] { CommandeOptions(); });
+    menuFichier->addAction(TActions::Action(Id::Configurer));
     Commande(this, menuFichier, QStringLiteral("Infor&mations sur la classe ..."),
              [this] { CommandeInformationsClasse(); });
     menuFichier->addSeparator();
-    Commande(
-        this, menuFichier, QStringLiteral("Enregi&strer"), [this] { Enregistrer(); },
-        QKeySequence(QStringLiteral("Ctrl+S")));
-    Commande(this, menuFichier, QStringLiteral("En&registrer sous ..."),
-             [this] { EnregistrerSous(); });
-    Commande(this, menuFichier, QStringLiteral("Tout &enregistrer"),
-             [p] { p->NotifToutEnregistrer(); });
+    menuFichier->addAction(TActions::Action(Id::Enregistrer));
+    menuFichier->addAction(TActions::Action(Id::EnregistrerSous));
+    menuFichier->addAction(TActions::Action(Id::ToutEnregistrer));
     menuFichier->addSeparator();
     Commande(this, menuFichier, QStringLiteral("E&xporter ..."));
     menuCopier = menuFichier->addMenu(QStringLiteral("Copier le fic&hier sur le ..."));
@@ -483,14 +471,11 @@ void TFeuilleClasse::CreerMenus() {
              [this] { EnvoyerParCourrier(); });
     Commande(this, menuFichier, QStringLiteral("Clôner le fichier ..."));
     menuFichier->addSeparator();
-    actionImprimer = Commande(
-        this, menuFichier, QStringLiteral("Im&primer ..."), [this] { CommandeImprimer(); },
-        QKeySequence(QStringLiteral("Ctrl+P")));
+    menuFichier->addAction(TActions::Action(Id::Imprimer));
     Commande(this, menuFichier, QStringLiteral("&Configurer l'impression ..."));
     menuFichier->addSeparator();
-    actionQuitter = Commande(
-        this, menuFichier, QStringLiteral("&Quitter"), [p] { p->close(); },
-        QKeySequence(QStringLiteral("Ctrl+Q")));
+    actionQuitter = TActions::Action(Id::Quitter);
+    menuFichier->addAction(actionQuitter);
     connect(menuFichier, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuFichier);
 
     menuEleves = new QMenu(QStringLiteral("&Liste des élèves"), this);
@@ -575,12 +560,11 @@ void TFeuilleClasse::CreerMenus() {
                             [this] { CommandePointsPlusMoins(); });
     Commande(this, menuOutils, QStringLiteral("&Bilan élève"));
     menuOutils->addSeparator();
-    Commande(this, menuOutils, QStringLiteral("&Fusionner plusieurs fichiers"));
-    Commande(this, menuOutils, QStringLiteral("&Récupérer un fichier .bak"),
-             [p] { p->CommandeRecupererBak(); });
-    Commande(this, menuOutils, QStringLiteral("&Sauvegarder vos fichiers"));
-    Commande(this, menuOutils, QStringLiteral("&Bulletins"));
-    Commande(this, menuOutils, QStringLiteral("Ca&lculatrice"), [p] { p->CommandeCalculatrice(); });
+    menuOutils->addAction(TActions::Action(Id::Fusionner));
+    menuOutils->addAction(TActions::Action(Id::RecupererBak));
+    menuOutils->addAction(TActions::Action(Id::Sauvegarder));
+    menuOutils->addAction(TActions::Action(Id::Bulletins));
+    menuOutils->addAction(TActions::Action(Id::Calculatrice));
     connect(menuOutils, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuOutils);
 
     menus = {menuFichier, menuEleves, menuSeries, menuGraphes, menuVues, menuOutils};
@@ -639,8 +623,8 @@ void TFeuilleClasse::PreparerMenuCopier() {
 }
 
 void TFeuilleClasse::ActiverMenuFichier() {
-    Activer(actionConfigurer, bool(TFormTavelin2::Extensions().options));
-    Activer(actionImprimer, bool(TFormTavelin2::Extensions().imprimer));
+    // The shared commands of the menu follow the active sheet and the windows still to come.
+    TActions::Actualiser();
 }
 
 void TFeuilleClasse::ActualiserCommandes() {
@@ -652,14 +636,28 @@ void TFeuilleClasse::ActualiserCommandes() {
     ActiverMenuOutils();
 }
 
+namespace {
+
+// Whether an enabled item of the menu or of its submenus has that shortcut (the shared commands
+// are items of the menu without being its children).
+bool RaccourciDuMenu(const QMenu* menu, const QKeySequence& sequence) {
+    for (const QAction* action : menu->actions()) {
+        if (const QMenu* sous = action->menu()) {
+            if (RaccourciDuMenu(sous, sequence)) return true;
+            continue;
+        }
+        if (!action->isEnabled() || action->shortcut().isEmpty()) continue;
+        if (action->shortcut().matches(sequence) == QKeySequence::ExactMatch) return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool TFeuilleClasse::EstRaccourciDeLaFeuille(const QKeyEvent* touche) const {
     const QKeySequence sequence(touche->keyCombination());
-    for (const QMenu* menu : menus) {
-        for (const QAction* action : menu->findChildren<QAction*>()) {
-            if (!action->isEnabled() || action->shortcut().isEmpty()) continue;
-            if (action->shortcut().matches(sequence) == QKeySequence::ExactMatch) return true;
-        }
-    }
+    for (const QMenu* menu : menus)
+        if (RaccourciDuMenu(menu, sequence)) return true;
     return false;
 }
 

@@ -250,8 +250,6 @@ private:
     QMenu* menuVueBilan = nullptr;
     QMenu* menuVueGraphes = nullptr;
     QAction* actionQuitter = nullptr;
-    QAction* actionConfigurer = nullptr;
-    QAction* actionImprimer = nullptr;
     QAction* actionCreerListe = nullptr;
     QAction* actionCollerNoms = nullptr;
     QAction* actionCollerDates = nullptr;

@@ -5,10 +5,12 @@
 #include "_FormInformationsSeries.h"
 #include "_FormNouvelleClasse.h"
 #include "_TGrilleGenerique.h"
+#include "_TGrilleNotes.h"
 #include "tavX_commandesSeries.h"
 #include "tavX_ecritureSure.h"
 
 #include "UnitePrincipale.h"
+#include "tavX_documentClasse.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
@@ -206,8 +208,9 @@ TFeuilleClasse* TFeuilleClasse::Creer(TFormTavelin2* principale, const QString& 
 
 TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichierTav> fichierTav,
                                const QString& chemin)
-    : QWidget(nullptr), principale(principale), fichier(std::move(fichierTav)), chemin(chemin),
-      logo(principale->Logo()) {
+    : QWidget(nullptr), principale(principale),
+      document(std::make_unique<TDocumentClasse>(std::move(fichierTav))),
+      fichier(&document->Fichier()), chemin(chemin), logo(principale->Logo()) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(420, 260);
@@ -241,6 +244,7 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
     PreparerMenuCopier();
     ActualiserPanneaux();
     NotifModifie();
+    ConnecterDocument();
 
     texteDansPressePapiers = TexteDansPressePapiers();
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
@@ -914,7 +918,13 @@ void TFeuilleClasse::NotifTitre() {
     else
         eleves = QStringLiteral(" - ") + QString::number(n) + QStringLiteral(" élèves");
     label2->setText(fichier->Classe() + eleves);
-    setWindowTitle(fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(chemin));
+    const QString titre = fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(chemin);
+    setWindowTitle(titre);
+    // The frame shows a modified class by a "*" after its caption.
+    if (QMdiSubWindow* sous = SousFenetre()) {
+        sous->setWindowTitle(titre + QStringLiteral("[*]"));
+        sous->setWindowModified(isWindowModified());
+    }
     principale->NotifOngletsClasses();
     ActualiserCommandes();
 }
@@ -932,6 +942,23 @@ void TFeuilleClasse::NotifModifie() {
     const bool modifie = fichier->EstModifie();
     imageFeuRouge->setVisible(modifie);
     imageFeuVert->setVisible(!modifie);
+    // The sub-window's caption carries the "[*]" that shows it (see NotifTitre).
+    setWindowModified(modifie);
+    if (QMdiSubWindow* sous = SousFenetre()) sous->setWindowModified(modifie);
+}
+
+void TFeuilleClasse::ConnecterDocument() {
+    connect(document.get(), &TDocumentClasse::modifieChange, this, [this] { NotifModifie(); });
+    connect(document.get(), &TDocumentClasse::notesChangees, this, &TFeuilleClasse::NoteChangee);
+}
+
+void TFeuilleClasse::NoteChangee(int periode, int serie, int eleve) {
+    // A mark changed, whoever changed it: its column (header and statistics) and its student's
+    // averages, where the grids show that period.
+    auto* notes = dynamic_cast<TGrilleNotesTavelin*>(grilles.notes);
+    if (notes && notes->Periode() == periode) notes->NotifColonne(serie - 1);
+    auto* moyennes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.moyennes);
+    if (moyennes && moyennes->Periode() == periode) moyennes->NotifMoyennes(periode, eleve);
 }
 
 void TFeuilleClasse::NotifOnglets() {
@@ -1043,17 +1070,13 @@ bool TFeuilleClasse::EnregistrerVers(const QString& cheminCible) {
     // A mark still being typed (Ctrl+S does not take the keyboard focus) is part of the save.
     TerminerSaisies();
     const QString cible = QFileInfo(cheminCible).absoluteFilePath();
-    try {
-        fichier->Enregistrer(cible);
-    } catch (const TTavException& e) {
-        QString texte = e.Message();
-        if (!fichier->CauseErreurEnregistrement().isEmpty())
-            texte += QStringLiteral("\n\n") + fichier->CauseErreurEnregistrement();
-        Erreur(this, texte);
+    QString erreur;
+    // The document's signal turns the light green.
+    if (!document->Enregistrer(cible, &erreur)) {
+        Erreur(this, erreur);
         return false;
     }
     chemin = cible;
-    NotifModifie();
     return true;
 }
 
@@ -1291,11 +1314,10 @@ void TFeuilleClasse::CopierListeEleves() {
 
 void TFeuilleClasse::CommandeInformationsClasse() {
     TFormNouvelleClasse dialogue(this, TFormNouvelleClasse::ModeInformation, logo,
-                                 QStringLiteral("Informations sur la classe"), fichier.get());
+                                 QStringLiteral("Informations sur la classe"), fichier);
     if (dialogue.exec() != QDialog::Accepted) return;
     dialogue.EnregistrerInformations();
     NotifTitre();
-    NotifModifie();
 }
 
 void TFeuilleClasse::CommandeCreerListe() {
@@ -1307,7 +1329,6 @@ void TFeuilleClasse::CommandeCreerListe() {
     RafraichirGrilles(true);
     NotifOnglets();
     NotifTitre();
-    NotifModifie();
 }
 
 void TFeuilleClasse::CommandeAjouterSerie() {
@@ -1326,7 +1347,6 @@ void TFeuilleClasse::SerieAjoutee(int periode) {
     ChoisirPage(PageNotes);
     if (periode != periodeCourante) ChoisirPeriode(periode - 1);
     RafraichirGrilles(true);
-    NotifModifie();
     // Ready for typing: the first student's cell of the new column.
     auto* notes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.notes);
     if (notes && fichier->NombreEleves() > 0) {
@@ -1340,11 +1360,10 @@ void TFeuilleClasse::SerieAjoutee(int periode) {
 
 void TFeuilleClasse::CommandeInformationsSeries() {
     if (fichier->NombreSeriesAnnee() == 0) return;
-    TFormInformationsSeriesDeNotes dialogue(this, logo, fichier.get());
+    TFormInformationsSeriesDeNotes dialogue(this, logo, fichier);
     dialogue.Selectionner(periodeCourante);
     dialogue.exec();
     for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
         fichier->MarquerPeriode(p, true);
     RafraichirGrilles(false);
-    NotifModifie();
 }

@@ -950,6 +950,8 @@ void TFeuilleClasse::NotifModifie() {
 void TFeuilleClasse::ConnecterDocument() {
     connect(document.get(), &TDocumentClasse::modifieChange, this, [this] { NotifModifie(); });
     connect(document.get(), &TDocumentClasse::notesChangees, this, &TFeuilleClasse::NoteChangee);
+    // The class name is in the caption, the class label and the class tabs.
+    connect(document.get(), &TDocumentClasse::identiteChangee, this, [this] { NotifTitre(); });
 }
 
 void TFeuilleClasse::NoteChangee(int periode, int serie, int eleve) {
@@ -1316,8 +1318,8 @@ void TFeuilleClasse::CommandeInformationsClasse() {
     TFormNouvelleClasse dialogue(this, TFormNouvelleClasse::ModeInformation, logo,
                                  QStringLiteral("Informations sur la classe"), fichier);
     if (dialogue.exec() != QDialog::Accepted) return;
+    // Each changed field is announced by the document and shown by NotifTitre.
     dialogue.EnregistrerInformations();
-    NotifTitre();
 }
 
 void TFeuilleClasse::CommandeCreerListe() {

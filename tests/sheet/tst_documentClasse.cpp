@@ -105,7 +105,7 @@ private slots:
         QTest::newRow("série déplacée") << 3 << QByteArray("seriesChangees") << 2;
         QTest::newRow("coefficient") << 4 << QByteArray("serieChangee") << 1;
         QTest::newRow("appréciation") << 5 << QByteArray("appreciationsChangees") << 1;
-        QTest::newRow("matière") << 6 << QByteArray("identiteChangee") << 1;
+        QTest::newRow("classe") << 6 << QByteArray("identiteChangee") << 1;
         QTest::newRow("arrondi") << 7 << QByteArray("reglagesCalculChanges") << 1;
     }
     void chaqueModificationSAnnonceUneFois() {
@@ -137,7 +137,7 @@ private slots:
             c.ModifierAppreciation(1, 1, 1, QStringLiteral("Bien"));
             break;
         case 6:
-            c.ModifierMatiere(QStringLiteral("Histoire"));
+            c.ModifierClasse(QStringLiteral("4e Z"));
             break;
         case 7:
             c.ModifierArrondiMoyennes(quint8(c.ArrondiMoyennes() == 1 ? 2 : 1));
@@ -149,6 +149,8 @@ private slots:
                      qPrintable(nom + " : " + QByteArray::number(espion->count())));
         }
         QVERIFY(!f->ImageFeuRouge()->isHidden());
+        // The class label follows its class at once.
+        if (cas == 6) QVERIFY(f->Label2()->text().startsWith(QStringLiteral("4e Z - ")));
     }
 };
 

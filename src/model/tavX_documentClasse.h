@@ -18,6 +18,23 @@ public:
     const TFichierTav& Fichier() const { return *fichier; }
     bool EstModifie() const { return fichier->EstModifie(); }
 
+    // A command that changes many things at once (a pasted column) opens a batch: the signals
+    // still come one by one, and lotTermine() comes when the last open batch closes, so that a
+    // view may refresh once for the whole.
+    class TLot {
+    public:
+        explicit TLot(TDocumentClasse& d) : d(d) { ++d.lots; }
+        ~TLot() {
+            if (--d.lots == 0) emit d.lotTermine();
+        }
+        TLot(const TLot&) = delete;
+        TLot& operator=(const TLot&) = delete;
+
+    private:
+        TDocumentClasse& d;
+    };
+    bool EnLot() const { return lots > 0; }
+
     // Saves the class under that path. On failure returns false and, in erreur, the message
     // followed by its cause; the class stays modified.
     bool Enregistrer(const QString& chemin, QString* erreur = nullptr);
@@ -34,6 +51,7 @@ signals:
     void pointsChanges(int periode, int eleve);
     void appreciationsChangees(int periode, int eleve, int colonne);
     void classeReinitialisee();
+    void lotTermine();
 
 private:
     void ModifieChange(bool modifie) override { emit modifieChange(modifie); }
@@ -53,4 +71,5 @@ private:
     void ClasseReinitialisee() override { emit classeReinitialisee(); }
 
     std::unique_ptr<TFichierTav> fichier;
+    int lots = 0;
 };

@@ -47,6 +47,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 namespace {
 
 constexpr int LargeurPanel4 = 20;
@@ -867,6 +871,17 @@ void TFeuilleClasse::paintEvent(QPaintEvent* evenement) {
     }
 }
 
+void TFeuilleClasse::RafraichirNotesEnAttente() {
+    const auto series = std::exchange(seriesEnAttente, {});
+    const auto eleves = std::exchange(elevesEnAttente, {});
+    auto* notes = dynamic_cast<TGrilleNotesTavelin*>(grilles.notes);
+    for (const auto& [periode, serie] : series)
+        if (notes && notes->Periode() == periode) notes->NotifColonne(serie - 1);
+    auto* moyennes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.moyennes);
+    for (const auto& [periode, eleve] : eleves)
+        if (moyennes && moyennes->Periode() == periode) moyennes->NotifMoyennes(periode, eleve);
+}
+
 // ---- Notifications ---------------------------------------------------------------------------
 
 void TFeuilleClasse::NotifSelectionLigne(int ligne, int colonne) {
@@ -950,11 +965,25 @@ void TFeuilleClasse::NotifModifie() {
 void TFeuilleClasse::ConnecterDocument() {
     connect(document.get(), &TDocumentClasse::modifieChange, this, [this] { NotifModifie(); });
     connect(document.get(), &TDocumentClasse::notesChangees, this, &TFeuilleClasse::NoteChangee);
+    connect(document.get(), &TDocumentClasse::lotTermine, this,
+            &TFeuilleClasse::RafraichirNotesEnAttente);
     // The class name is in the caption, the class label and the class tabs.
     connect(document.get(), &TDocumentClasse::identiteChangee, this, [this] { NotifTitre(); });
 }
 
 void TFeuilleClasse::NoteChangee(int periode, int serie, int eleve) {
+    if (document->EnLot()) {
+        // Many marks at once: each column and each period's averages once, at the end.
+        if (!seriesEnAttente.contains(std::pair(periode, serie)))
+            seriesEnAttente.append({periode, serie});
+        auto eleves = std::find_if(elevesEnAttente.begin(), elevesEnAttente.end(),
+                                   [periode](const auto& e) { return e.first == periode; });
+        if (eleves == elevesEnAttente.end())
+            elevesEnAttente.append({periode, eleve});
+        else if (eleves->second != eleve)
+            eleves->second = 0;
+        return;
+    }
     // A mark changed, whoever changed it: its column (header and statistics) and its student's
     // averages, where the grids show that period.
     auto* notes = dynamic_cast<TGrilleNotesTavelin*>(grilles.notes);
@@ -1340,7 +1369,13 @@ void TFeuilleClasse::CommandeAjouterSerie() {
 
 void TFeuilleClasse::CommandeImporterSerieTexte() {
     if (fichier->NombreEleves() == 0) return;
-    SerieAjoutee(CommandesSeries::ImporterSerieDeNotesTexte(this, *fichier, periodeCourante, logo));
+    int periode = 0;
+    {
+        // The imported marks are shown with the series, not one by one.
+        TDocumentClasse::TLot lot(*document);
+        periode = CommandesSeries::ImporterSerieDeNotesTexte(this, *fichier, periodeCourante, logo);
+    }
+    SerieAjoutee(periode);
 }
 
 void TFeuilleClasse::SerieAjoutee(int periode) {

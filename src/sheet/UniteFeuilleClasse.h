@@ -205,10 +205,16 @@ private:
     // The document's announcements the sheet turns into notifications of its grids.
     void ConnecterDocument();
     void NoteChangee(int periode, int serie, int eleve);
+    // The marks changed during a batch of the document, refreshed once when it ends.
+    void RafraichirNotesEnAttente();
 
     TFormTavelin2* principale = nullptr;
     std::unique_ptr<TDocumentClasse> document;
     TFichierTav* fichier = nullptr; // the document's class file
+    // Series (period, series) whose marks changed in the open batch; per period, the one student
+    // whose marks changed, or 0 for several.
+    QList<std::pair<int, int>> seriesEnAttente;
+    QList<std::pair<int, int>> elevesEnAttente;
     QString chemin;
     QPixmap logo;
     int periodeCourante = 1;

@@ -6,6 +6,7 @@
 #include "_FormHint.h"
 #include "_FormNouvelleSerieDeNotes.h"
 #include "tavX_constantes.h"
+#include "tavX_documentClasse.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -532,7 +534,9 @@ void TGrilleNotesTavelin::CollerNotes(int j) {
     if (nombre <= 0) return;
     lignes = lignes.mid(0, nombre);
     if (!Tav::TexteEnregistrable(this, lignes.join(QLatin1Char('\n')))) return;
-    // Each changed mark is announced: its column and its student's averages follow.
+    // Each changed mark is announced: the column and the averages follow, once for the batch.
+    std::optional<TDocumentClasse::TLot> lot;
+    if (Feuille()) lot.emplace(Feuille()->Document());
     for (int s = 1; s <= nombre; ++s)
         Fichier()->ModifierNote(Periode(), j, lignes.at(s - 1), s);
 }
@@ -542,6 +546,8 @@ void TGrilleNotesTavelin::DecalerNotes(int j, int eleve, bool versLeBas) {
     const int p = Periode(), n = N();
     // Down from the last student and up from the first change nothing.
     if (versLeBas ? eleve >= n : eleve <= 1) return;
+    std::optional<TDocumentClasse::TLot> lot;
+    if (Feuille()) lot.emplace(Feuille()->Document());
     if (versLeBas) {
         for (int s = n; s > eleve; --s)
             f->ModifierNote(p, j, f->Note(p, j, s - 1), s);

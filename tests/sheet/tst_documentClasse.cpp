@@ -94,6 +94,31 @@ private slots:
         QVERIFY(!f->SousFenetre()->isWindowModified());
     }
 
+    void lotDeNotesAfficheUneFoisALaFin() {
+        TFeuilleClasse* f = Ouvrir(4, {1});
+        QVERIFY(f);
+        auto* notes = dynamic_cast<TGrilleGeneriqueTavelin*>(f->Grilles().notes);
+        auto* moyennes = dynamic_cast<TGrilleGeneriqueTavelin*>(f->Grilles().moyennes);
+        QVERIFY(notes && moyennes);
+        QSignalSpy annonces(&f->Document(), &TDocumentClasse::notesChangees);
+        const QString avant = moyennes->Texte(0, 2);
+        {
+            // A pasted column: every mark announced, the grids refreshed at the end.
+            TDocumentClasse::TLot lot(f->Document());
+            for (int s = 1; s <= 4; ++s)
+                f->Fichier().ModifierNote(1, 1, QString::number(s == 2 ? 19 : 0), s);
+        }
+        QCOMPARE(annonces.count(), 4);
+        const QStringList vus = {moyennes->Texte(0, 1), moyennes->Texte(0, 2),
+                                 moyennes->Texte(0, 4)};
+        QVERIFY(vus.at(1) != avant);
+        // What a full recalculation shows.
+        f->NotifToutRecalculer();
+        moyennes->NotifMoyennes(1, 0);
+        QCOMPARE(vus, (QStringList{moyennes->Texte(0, 1), moyennes->Texte(0, 2),
+                                   moyennes->Texte(0, 4)}));
+    }
+
     void chaqueModificationSAnnonceUneFois_data() {
         QTest::addColumn<int>("cas");
         QTest::addColumn<QByteArray>("signal");

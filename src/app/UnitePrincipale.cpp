@@ -383,14 +383,8 @@ void TFormTavelin2::ActualiserStatut() {
 
 void TFormTavelin2::Top() {
     if (premierTop) PremierTop();
+    // The clock of the status bar. The sheets' modified lights follow their documents.
     ActualiserStatut();
-    // The clock goes on whatever a sheet does.
-    for (TFeuilleClasse* feuille : Feuilles()) {
-        try {
-            feuille->NotifModifie();
-        } catch (...) {
-        }
-    }
 }
 
 void TFormTavelin2::PremierTop() {
@@ -788,7 +782,8 @@ void TFormTavelin2::PreparerMenuFenetres() {
     actionsListeFenetres.append(menuFenetres->addSeparator());
     int numero = 1;
     for (QMdiSubWindow* sous : sousFenetres) {
-        QString titre = sous->windowTitle();
+        // Without the frame's "[*]" mark of a modified class.
+        QString titre = sous->windowTitle().remove(QStringLiteral("[*]"));
         titre.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString legende = numero < 10 ? QStringLiteral("&%1 %2").arg(numero).arg(titre)
                                             : QStringLiteral("%1 %2").arg(numero).arg(titre);

@@ -7,6 +7,8 @@
 
 #include <QDate>
 
+#include <optional>
+
 using namespace Tav;
 
 namespace {
@@ -68,8 +70,19 @@ void TFichierTav::Remplir(QStringList& liste, qsizetype taille) {
 }
 
 void TFichierTav::Modifier(QString& champ, const QString& texte) {
-    champ = CouperTexte(texte);
+    const QString nouveau = CouperTexte(texte);
+    const bool change = champ != nouveau;
+    champ = nouveau;
     modifie = true;
+    Annoncer([change](TObservateurFichier& o) {
+        if (change) o.IdentiteChangee();
+    });
+}
+
+void TFichierTav::ModifierNomFichier(const QString& nom) {
+    if (nom == nomFichier) return;
+    nomFichier = nom;
+    Annoncer([this](TObservateurFichier& o) { o.CheminChange(nomFichier); });
 }
 
 void TFichierTav::ModifierEnseignant(const QString& t) {
@@ -91,20 +104,28 @@ void TFichierTav::ModifierRemarque(const QString& t) {
     Modifier(remarque, t);
 }
 void TFichierTav::ModifierTypePeriodes(const QString& t) {
+    if (periodes.TypePeriodes() == CouperTexte(t)) return;
     periodes.ModifierTypePeriodes(CouperTexte(t));
+    Annoncer([](TObservateurFichier& o) { o.IdentiteChangee(); });
 }
 
 void TFichierTav::ModifierArrondiMoyennes(quint8 v) {
-    if (v != arrondiMoyennes) modifie = true;
+    if (v == arrondiMoyennes) return;
+    modifie = true;
     arrondiMoyennes = v;
+    Annoncer([](TObservateurFichier& o) { o.ReglagesCalculChanges(); });
 }
 void TFichierTav::ModifierArrondiMoyennesAnnuelles(quint8 v) {
-    if (v != arrondiMoyennesAnnuelles) modifie = true;
+    if (v == arrondiMoyennesAnnuelles) return;
+    modifie = true;
     arrondiMoyennesAnnuelles = v;
+    Annoncer([](TObservateurFichier& o) { o.ReglagesCalculChanges(); });
 }
 void TFichierTav::ModifierTypeMoyennesAnnuelles(quint8 v) {
-    if (v != typeMoyennesAnnuelles) modifie = true;
+    if (v == typeMoyennesAnnuelles) return;
+    modifie = true;
     typeMoyennesAnnuelles = v;
+    Annoncer([](TObservateurFichier& o) { o.ReglagesCalculChanges(); });
 }
 
 // --- Counts ---------------------------------------------------------------
@@ -197,6 +218,7 @@ void TFichierTav::ModifierCellule(int p, int j, int ligne, const QString& texte)
     if (cellule != nouveau) {
         cellule = nouveau;
         modifie = true;
+        Annoncer([p, j](TObservateurFichier& o) { o.SerieChangee(p, j); });
     }
 }
 
@@ -221,6 +243,9 @@ void TFichierTav::ModifierNote(int p, int j, const QString& texte, int s) {
         modifie = true;
         MarquerStatistiquesSerie(IndiceColonne(p, j));
         MarquerMoyenne(p, s, true);
+        MarquerPeriode(p, true);
+        Annoncer([p, j, s](TObservateurFichier& o) { o.NoteChangee(p, j, s); });
+        return;
     }
     MarquerPeriode(p, true);
 }
@@ -235,6 +260,9 @@ void TFichierTav::ModifierAttributMoyenne(int p, int j, int offset, const QStrin
             MarquerMoyenne(p, s, true);
         // The maximum and the weights also enter the series statistics.
         MarquerStatistiquesSerie(IndiceColonne(p, j));
+        MarquerPeriode(p, true);
+        Annoncer([p, j](TObservateurFichier& o) { o.SerieChangee(p, j); });
+        return;
     }
     MarquerPeriode(p, true);
 }
@@ -313,6 +341,7 @@ void TFichierTav::AjouterSerie(int p, const QString& intitule, bool oral, const 
     modifie = true;
     MarquerPeriode(p, true);
     ReconstruireCacheStatistiques();
+    Annoncer([p](TObservateurFichier& o) { o.SeriesChangees(p); });
 }
 
 void TFichierTav::SupprimerSerie(int p, int colonne) {
@@ -330,6 +359,7 @@ void TFichierTav::SupprimerSerie(int p, int colonne) {
     for (int s = 1; s <= NombreEleves(); ++s)
         MarquerMoyenne(p, s, true);
     ReconstruireCacheStatistiques();
+    Annoncer([p](TObservateurFichier& o) { o.SeriesChangees(p); });
 }
 
 void TFichierTav::DeplacerSerie(int p, int j, int p2) {
@@ -337,6 +367,7 @@ void TFichierTav::DeplacerSerie(int p, int j, int p2) {
     VerifierPeriode(p2);
     const QStringList colonne = ColonneSerie(p, j);
     const int N = NombreEleves();
+    std::optional<TSilence> silencieux(std::in_place, *this);
     // Removed first, so that a move within a full year never exceeds the limit.
     SupprimerSerie(p, IndiceColonne(p, j) + 1);
     AjouterSerie(p2, colonne.at(0), colonne.at(N + LigneOralEcrit) == QLatin1String("Oral"),
@@ -349,6 +380,11 @@ void TFichierTav::DeplacerSerie(int p, int j, int p2) {
     MarquerPeriode(p, true);
     MarquerPeriode(p2, true);
     ReconstruireCacheStatistiques();
+    silencieux.reset();
+    Annoncer([p, p2](TObservateurFichier& o) {
+        o.SeriesChangees(p);
+        if (p2 != p) o.SeriesChangees(p2);
+    });
 }
 
 void TFichierTav::DescendreSerie(int p, int j) {
@@ -358,6 +394,7 @@ void TFichierTav::DescendreSerie(int p, int j) {
     tableSeries.swapItemsAt(c, c + 1);
     modifie = true;
     ReconstruireCacheStatistiques();
+    Annoncer([p](TObservateurFichier& o) { o.SeriesChangees(p); });
 }
 
 void TFichierTav::MonterSerie(int p, int j) {
@@ -367,6 +404,7 @@ void TFichierTav::MonterSerie(int p, int j) {
     tableSeries.swapItemsAt(c, c - 1);
     modifie = true;
     ReconstruireCacheStatistiques();
+    Annoncer([p](TObservateurFichier& o) { o.SeriesChangees(p); });
 }
 
 // --- Students -------------------------------------------------------------
@@ -402,6 +440,7 @@ void TFichierTav::AjouterEleve(const QString& nom, const QString& dateNaissance,
     MarquerToutesPeriodes();
     ReconstruireCacheMoyennes(N2);
     ReconstruireCacheStatistiques();
+    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
 }
 
 void TFichierTav::SupprimerEleve(int s) {
@@ -431,6 +470,7 @@ void TFichierTav::SupprimerEleve(int s) {
     MarquerToutesPeriodes();
     ReconstruireCacheMoyennes(N2);
     ReconstruireCacheStatistiques();
+    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
 }
 
 void TFichierTav::DeplacerLigneEleve(int de, int vers) {
@@ -481,6 +521,7 @@ void TFichierTav::ModifierEleve(int s, const QString& nom, bool redoublant,
     modifie = true;
     MarquerToutesPeriodes();
     InvaliderCalculs();
+    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
 }
 
 void TFichierTav::ModifierListeEleves(const QStringList& liste) {
@@ -525,6 +566,7 @@ void TFichierTav::ModifierListeEleves(const QStringList& liste) {
     ReconstruireCacheStatistiques();
     modifie = true;
     MarquerToutesPeriodes();
+    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
 }
 
 void TFichierTav::ModifierDatesNaissance(const QStringList& liste) {
@@ -534,6 +576,7 @@ void TFichierTav::ModifierDatesNaissance(const QStringList& liste) {
         datesNaissance[i] = liste.at(i).left(10);
     modifie = true;
     MarquerToutesPeriodes();
+    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
 }
 
 QString TFichierTav::DateNaissance(int s) const {
@@ -544,7 +587,10 @@ QString TFichierTav::DateNaissance(int s) const {
 void TFichierTav::ModifierDateNaissance(int s, const QString& texte) {
     VerifierEleve(s);
     Remplir(datesNaissance, s);
-    datesNaissance[s - 1] = CouperTexte(texte);
+    const QString nouveau = CouperTexte(texte);
+    if (datesNaissance.at(s - 1) == nouveau) return;
+    datesNaissance[s - 1] = nouveau;
+    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
 }
 
 bool TFichierTav::EstRedoublant(int s) const {
@@ -555,7 +601,10 @@ bool TFichierTav::EstRedoublant(int s) const {
 void TFichierTav::ModifierRedoublant(int s, bool oui) {
     VerifierEleve(s);
     Remplir(redoublants, s);
-    redoublants[s - 1] = oui ? QStringLiteral("R") : QString();
+    const QString nouveau = oui ? QStringLiteral("R") : QString();
+    if (redoublants.at(s - 1) == nouveau) return;
+    redoublants[s - 1] = nouveau;
+    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
 }
 
 QString TFichierTav::IndiceLibelle(int s) const {
@@ -579,6 +628,7 @@ void TFichierTav::ModifierPointsPlusMoins(int p, int s, const QString& texte) {
     points[qsizetype(NombreEleves()) * (p - 1) + (s - 1)] = nouveau;
     modifie = true;
     MarquerPeriode(p, true);
+    Annoncer([p, s](TObservateurFichier& o) { o.PointsChanges(p, s); });
 }
 
 QString TFichierTav::Appreciation(int p, int s, int c) {
@@ -599,6 +649,7 @@ void TFichierTav::ModifierAppreciation(int p, int s, int c, const QString& texte
         nouveau;
     modifie = true;
     MarquerPeriode(p, true);
+    Annoncer([p, s, c](TObservateurFichier& o) { o.AppreciationChangee(p, s, c); });
 }
 
 void TFichierTav::RecreerListes(int elevesParPeriode) {
@@ -639,11 +690,13 @@ void TFichierTav::InitialiserClasse(const QString& typePeriodesTexte,
     typeBulletins.ModifierNom(CouperTexte(typeBulletinsTexte));
     typeBulletins.ModifierColonnes(colonnes);
     RecreerListes(MaxEleves);
+    Annoncer([](TObservateurFichier& o) { o.ClasseReinitialisee(); });
 }
 
 void TFichierTav::ViderDonnees() {
     RecreerListes(qMax(MaxEleves, NombreEleves()));
     MarquerToutesPeriodes();
+    Annoncer([](TObservateurFichier& o) { o.ClasseReinitialisee(); });
 }
 
 // --- Caches ---------------------------------------------------------------

@@ -17,6 +17,32 @@
 
 class TFluxTav;
 
+// Who shows a class file hears from it here: each operation that changes the class tells, once
+// it is done, what it changed, then whether the modified flag changed (saving clears it). The
+// class file has at most one observer (the document that owns it); none by default.
+class TObservateurFichier {
+public:
+    virtual ~TObservateurFichier() = default;
+    virtual void ModifieChange(bool modifie) = 0;
+    virtual void CheminChange(const QString& chemin) = 0;
+    // Class, school, subject, school year, remark, teacher, kind of periods.
+    virtual void IdentiteChangee() = 0;
+    // The roundings and the annual average type kept with the class.
+    virtual void ReglagesCalculChanges() = 0;
+    // Students added, removed, renamed; birth dates, repeating flags.
+    virtual void ElevesChanges() = 0;
+    // Series of a period added, removed, moved or reordered.
+    virtual void SeriesChangees(int periode) = 0;
+    // One series' title, maximum, coefficient, counting, date, comment, type or kind.
+    virtual void SerieChangee(int periode, int serie) = 0;
+    // One mark (only when its text changed).
+    virtual void NoteChangee(int periode, int serie, int eleve) = 0;
+    virtual void PointsChanges(int periode, int eleve) = 0;
+    virtual void AppreciationChangee(int periode, int eleve, int colonne) = 0;
+    // Periods, report-card type or every list made anew.
+    virtual void ClasseReinitialisee() = 0;
+};
+
 class TFichierTav {
 public:
     // With an empty file name: a new class. Otherwise loads the file; never
@@ -41,7 +67,15 @@ public:
     const QString& CauseInvalidite() const { return causeInvalidite; }
     const QString& MessageImportation() const { return messageImportation; }
     const QString& NomFichier() const { return nomFichier; }
-    void ModifierNomFichier(const QString& nom) { nomFichier = nom; }
+    void ModifierNomFichier(const QString& nom);
+
+    // The observer told of every change (nullptr: none). It must outlive the object or be
+    // removed first.
+    void DefinirObservateur(TObservateurFichier* o) {
+        observateur = o;
+        modifieAnnonce = modifie;
+    }
+    TObservateurFichier* Observateur() const { return observateur; }
     const QString& Version() const { return version; }
     const QString& Signature() const { return signature; }
 
@@ -358,6 +392,30 @@ private:
     // Orders the students loaded in file order, their data moving with them.
     void TrierElevesAvecDonnees();
 
+    // Tells the observer what an operation changed, then the modified flag if it changed since
+    // it was last told. Nothing while an operation made of others is under way.
+    template <typename Annonce> void Annoncer(Annonce&& annonce) {
+        if (!observateur || silence > 0) return;
+        annonce(*observateur);
+        AnnoncerModifie();
+    }
+    void AnnoncerModifie() {
+        if (!observateur || silence > 0 || modifie == modifieAnnonce) return;
+        modifieAnnonce = modifie;
+        observateur->ModifieChange(modifie);
+    }
+    // Keeps the observer quiet while it lives (the operation announces the whole afterwards).
+    struct TSilence {
+        explicit TSilence(TFichierTav& f) : f(f) { ++f.silence; }
+        ~TSilence() { --f.silence; }
+        TSilence(const TSilence&) = delete;
+        TSilence& operator=(const TSilence&) = delete;
+        TFichierTav& f;
+    };
+
+    TObservateurFichier* observateur = nullptr;
+    bool modifieAnnonce = false;
+    int silence = 0;
     bool modifie = false;
     QString nomFichier;
     QString version;

@@ -460,7 +460,11 @@ void TFichierTav::Enregistrer(const QString& nom) {
         causeErreurEnregistrement = e.Message();
         throw TTavException(QStringLiteral("Erreur dans l'enregistrement du fichier ") + nom);
     }
+    const bool autreChemin = nomFichier != nom;
     nomFichier = nom;
     importe = false;
     modifie = false;
+    Annoncer([this, autreChemin](TObservateurFichier& o) {
+        if (autreChemin) o.CheminChange(nomFichier);
+    });
 }

@@ -5,11 +5,13 @@
 #include "_FormInformationsSeries.h"
 #include "_FormNouvelleClasse.h"
 #include "_TGrilleGenerique.h"
+#include "_TGrilleNotes.h"
 #include "tavX_commandesSeries.h"
 #include "tavX_ecritureSure.h"
 
 #include "UnitePrincipale.h"
 #include "tavX_actions.h"
+#include "tavX_documentClasse.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
@@ -47,6 +49,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -210,8 +214,9 @@ TFeuilleClasse* TFeuilleClasse::Creer(TFormTavelin2* principale, const QString& 
 
 TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichierTav> fichierTav,
                                const QString& chemin)
-    : QWidget(nullptr), principale(principale), fichier(std::move(fichierTav)), chemin(chemin),
-      logo(principale->Logo()) {
+    : QWidget(nullptr), principale(principale),
+      document(std::make_unique<TDocumentClasse>(std::move(fichierTav))),
+      fichier(&document->Fichier()), chemin(chemin), logo(principale->Logo()) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(420, 260);
@@ -245,6 +250,7 @@ TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichi
     PreparerMenuCopier();
     ActualiserPanneaux();
     NotifModifie();
+    ConnecterDocument();
 
     // The settings shared by every class: a scale or a rounding changed anywhere drops this
     // class's computed averages at once (whoever reads them next gets them right), the views
@@ -878,6 +884,17 @@ void TFeuilleClasse::paintEvent(QPaintEvent* evenement) {
     }
 }
 
+void TFeuilleClasse::RafraichirNotesEnAttente() {
+    const auto series = std::exchange(seriesEnAttente, {});
+    const auto eleves = std::exchange(elevesEnAttente, {});
+    auto* notes = dynamic_cast<TGrilleNotesTavelin*>(grilles.notes);
+    for (const auto& [periode, serie] : series)
+        if (notes && notes->Periode() == periode) notes->NotifColonne(serie - 1);
+    auto* moyennes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.moyennes);
+    for (const auto& [periode, eleve] : eleves)
+        if (moyennes && moyennes->Periode() == periode) moyennes->NotifMoyennes(periode, eleve);
+}
+
 // ---- Notifications ---------------------------------------------------------------------------
 
 void TFeuilleClasse::NotifSelectionLigne(int ligne, int colonne) {
@@ -929,7 +946,13 @@ void TFeuilleClasse::NotifTitre() {
     else
         eleves = QStringLiteral(" - ") + QString::number(n) + QStringLiteral(" élèves");
     label2->setText(fichier->Classe() + eleves);
-    setWindowTitle(fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(chemin));
+    const QString titre = fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(chemin);
+    setWindowTitle(titre);
+    // The frame shows a modified class by a "*" after its caption.
+    if (QMdiSubWindow* sous = SousFenetre()) {
+        sous->setWindowTitle(titre + QStringLiteral("[*]"));
+        sous->setWindowModified(isWindowModified());
+    }
     principale->NotifOngletsClasses();
     ActualiserCommandes();
 }
@@ -947,6 +970,39 @@ void TFeuilleClasse::NotifModifie() {
     const bool modifie = fichier->EstModifie();
     imageFeuRouge->setVisible(modifie);
     imageFeuVert->setVisible(!modifie);
+    // The sub-window's caption carries the "[*]" that shows it (see NotifTitre).
+    setWindowModified(modifie);
+    if (QMdiSubWindow* sous = SousFenetre()) sous->setWindowModified(modifie);
+}
+
+void TFeuilleClasse::ConnecterDocument() {
+    connect(document.get(), &TDocumentClasse::modifieChange, this, [this] { NotifModifie(); });
+    connect(document.get(), &TDocumentClasse::notesChangees, this, &TFeuilleClasse::NoteChangee);
+    connect(document.get(), &TDocumentClasse::lotTermine, this,
+            &TFeuilleClasse::RafraichirNotesEnAttente);
+    // The class name is in the caption, the class label and the class tabs.
+    connect(document.get(), &TDocumentClasse::identiteChangee, this, [this] { NotifTitre(); });
+}
+
+void TFeuilleClasse::NoteChangee(int periode, int serie, int eleve) {
+    if (document->EnLot()) {
+        // Many marks at once: each column and each period's averages once, at the end.
+        if (!seriesEnAttente.contains(std::pair(periode, serie)))
+            seriesEnAttente.append({periode, serie});
+        auto eleves = std::find_if(elevesEnAttente.begin(), elevesEnAttente.end(),
+                                   [periode](const auto& e) { return e.first == periode; });
+        if (eleves == elevesEnAttente.end())
+            elevesEnAttente.append({periode, eleve});
+        else if (eleves->second != eleve)
+            eleves->second = 0;
+        return;
+    }
+    // A mark changed, whoever changed it: its column (header and statistics) and its student's
+    // averages, where the grids show that period.
+    auto* notes = dynamic_cast<TGrilleNotesTavelin*>(grilles.notes);
+    if (notes && notes->Periode() == periode) notes->NotifColonne(serie - 1);
+    auto* moyennes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.moyennes);
+    if (moyennes && moyennes->Periode() == periode) moyennes->NotifMoyennes(periode, eleve);
 }
 
 void TFeuilleClasse::NotifOnglets() {
@@ -1058,17 +1114,13 @@ bool TFeuilleClasse::EnregistrerVers(const QString& cheminCible) {
     // A mark still being typed (Ctrl+S does not take the keyboard focus) is part of the save.
     TerminerSaisies();
     const QString cible = QFileInfo(cheminCible).absoluteFilePath();
-    try {
-        fichier->Enregistrer(cible);
-    } catch (const TTavException& e) {
-        QString texte = e.Message();
-        if (!fichier->CauseErreurEnregistrement().isEmpty())
-            texte += QStringLiteral("\n\n") + fichier->CauseErreurEnregistrement();
-        Erreur(this, texte);
+    QString erreur;
+    // The document's signal turns the light green.
+    if (!document->Enregistrer(cible, &erreur)) {
+        Erreur(this, erreur);
         return false;
     }
     chemin = cible;
-    NotifModifie();
     return true;
 }
 
@@ -1307,11 +1359,10 @@ void TFeuilleClasse::CopierListeEleves() {
 
 void TFeuilleClasse::CommandeInformationsClasse() {
     TFormNouvelleClasse dialogue(this, TFormNouvelleClasse::ModeInformation, logo,
-                                 QStringLiteral("Informations sur la classe"), fichier.get());
+                                 QStringLiteral("Informations sur la classe"), fichier);
     if (dialogue.exec() != QDialog::Accepted) return;
+    // Each changed field is announced by the document and shown by NotifTitre.
     dialogue.EnregistrerInformations();
-    NotifTitre();
-    NotifModifie();
 }
 
 void TFeuilleClasse::CommandeCreerListe() {
@@ -1323,7 +1374,6 @@ void TFeuilleClasse::CommandeCreerListe() {
     RafraichirGrilles(true);
     NotifOnglets();
     NotifTitre();
-    NotifModifie();
 }
 
 void TFeuilleClasse::CommandeAjouterSerie() {
@@ -1333,7 +1383,13 @@ void TFeuilleClasse::CommandeAjouterSerie() {
 
 void TFeuilleClasse::CommandeImporterSerieTexte() {
     if (fichier->NombreEleves() == 0) return;
-    SerieAjoutee(CommandesSeries::ImporterSerieDeNotesTexte(this, *fichier, periodeCourante, logo));
+    int periode = 0;
+    {
+        // The imported marks are shown with the series, not one by one.
+        TDocumentClasse::TLot lot(*document);
+        periode = CommandesSeries::ImporterSerieDeNotesTexte(this, *fichier, periodeCourante, logo);
+    }
+    SerieAjoutee(periode);
 }
 
 void TFeuilleClasse::SerieAjoutee(int periode) {
@@ -1342,7 +1398,6 @@ void TFeuilleClasse::SerieAjoutee(int periode) {
     ChoisirPage(PageNotes);
     if (periode != periodeCourante) ChoisirPeriode(periode - 1);
     RafraichirGrilles(true);
-    NotifModifie();
     // Ready for typing: the first student's cell of the new column.
     auto* notes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.notes);
     if (notes && fichier->NombreEleves() > 0) {
@@ -1356,11 +1411,10 @@ void TFeuilleClasse::SerieAjoutee(int periode) {
 
 void TFeuilleClasse::CommandeInformationsSeries() {
     if (fichier->NombreSeriesAnnee() == 0) return;
-    TFormInformationsSeriesDeNotes dialogue(this, logo, fichier.get());
+    TFormInformationsSeriesDeNotes dialogue(this, logo, fichier);
     dialogue.Selectionner(periodeCourante);
     dialogue.exec();
     for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
         fichier->MarquerPeriode(p, true);
     RafraichirGrilles(false);
-    NotifModifie();
 }

@@ -17,6 +17,7 @@ class QSplitter;
 class QStackedWidget;
 class QTabBar;
 class QToolButton;
+class TDocumentClasse;
 class TFichierTav;
 class TFormTavelin2;
 class TGrilleFeuille;
@@ -43,6 +44,8 @@ public:
     static TFeuilleClasse* Creer(TFormTavelin2* principale, const QString& chemin);
     ~TFeuilleClasse() override;
 
+    // The open class: its document announces every change of the class file it owns.
+    TDocumentClasse& Document() { return *document; }
     TFichierTav& Fichier() { return *fichier; }
     const TFichierTav& Fichier() const { return *fichier; }
     // Full path of the class file; empty for a class never saved.
@@ -102,6 +105,8 @@ public:
     void NotifTitre();
     void NotifMoyennes(int periode, int ligne);
     void NotifNotes(int periode);
+    // Shows the red light and marks the window modified when the class has unsaved changes, the
+    // green light otherwise. Follows the document's modified flag.
     void NotifModifie();
     void NotifOnglets();
     void NotifEnregistrer();
@@ -197,9 +202,19 @@ private:
     bool EnregistrerVers(const QString& cheminCible);
     void AjouterAHistorique();
     void DefinirLargeurs(int notes, int panneau2);
+    // The document's announcements the sheet turns into notifications of its grids.
+    void ConnecterDocument();
+    void NoteChangee(int periode, int serie, int eleve);
+    // The marks changed during a batch of the document, refreshed once when it ends.
+    void RafraichirNotesEnAttente();
 
     TFormTavelin2* principale = nullptr;
-    std::unique_ptr<TFichierTav> fichier;
+    std::unique_ptr<TDocumentClasse> document;
+    TFichierTav* fichier = nullptr; // the document's class file
+    // Series (period, series) whose marks changed in the open batch; per period, the one student
+    // whose marks changed, or 0 for several.
+    QList<std::pair<int, int>> seriesEnAttente;
+    QList<std::pair<int, int>> elevesEnAttente;
     QString chemin;
     QPixmap logo;
     int periodeCourante = 1;

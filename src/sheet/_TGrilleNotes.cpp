@@ -6,6 +6,7 @@
 #include "_FormHint.h"
 #include "_FormNouvelleSerieDeNotes.h"
 #include "tavX_constantes.h"
+#include "tavX_documentClasse.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -110,11 +112,9 @@ void TGrilleNotesTavelin::NotifAbsent() {
     if (!EstSerie(c) || !EstEleve(l)) return;
     // The text under way is dropped: "abs" replaces it.
     AbandonnerEdition();
+    // The class file's announcement of the mark refreshes the column and the averages.
     Fichier()->ModifierNote(Periode(), c + 1, Absent, l);
     editionCoupee = true;
-    if (Feuille()) Feuille()->NotifMoyennes(Periode(), l);
-    NotifColonne(c);
-    if (Feuille()) Feuille()->NotifModifie();
 }
 
 // ---- Cells -----------------------------------------------------------------------------------
@@ -207,16 +207,13 @@ void TGrilleNotesTavelin::CelluleEditee(int colonne, int ligne, const QString& t
     if (!EstSerie(colonne)) return;
     const int p = Periode(), j = colonne + 1;
     if (EstEleve(ligne)) {
+        // A changed mark is announced by the class file: the sheet then refreshes this column
+        // and the student's averages.
         Fichier()->ModifierNote(p, j, texte, ligne);
-        NotifColonne(colonne);
-        if (Feuille()) Feuille()->NotifMoyennes(p, ligne);
     } else if (ligne == N() + Tav::LigneCommentaire) {
         Fichier()->ModifierCommentaire(p, j, texte);
         NotifColonne(colonne);
-    } else {
-        return;
     }
-    if (Feuille()) Feuille()->NotifModifie();
 }
 
 void TGrilleNotesTavelin::AbandonnerEdition() {
@@ -449,7 +446,6 @@ void TGrilleNotesTavelin::Commande(int numero) {
         f->ModifierIntitule(p, j, saisie.Texte());
         Modele()->CelluleChangee(c, 0);
         AjusterLargeurColonne(c);
-        if (Feuille()) Feuille()->NotifModifie();
     } else if (numero > CmdDeplacerVers && numero <= CmdDeplacerVers + f->NombrePeriodes()) {
         DeplacerSerie(j, numero - CmdDeplacerVers);
     } else if (numero == CmdCopierNotes || numero == CmdCopierNotesEtStatistiques) {
@@ -505,7 +501,6 @@ void TGrilleNotesTavelin::DeplacerSerie(int j, int periodeCible) {
     if (Feuille()) {
         Feuille()->NotifMoyennes(p, 0);
         Feuille()->NotifStatut(0);
-        Feuille()->NotifModifie();
     }
 }
 
@@ -539,13 +534,11 @@ void TGrilleNotesTavelin::CollerNotes(int j) {
     if (nombre <= 0) return;
     lignes = lignes.mid(0, nombre);
     if (!Tav::TexteEnregistrable(this, lignes.join(QLatin1Char('\n')))) return;
+    // Each changed mark is announced: the column and the averages follow, once for the batch.
+    std::optional<TDocumentClasse::TLot> lot;
+    if (Feuille()) lot.emplace(Feuille()->Document());
     for (int s = 1; s <= nombre; ++s)
         Fichier()->ModifierNote(Periode(), j, lignes.at(s - 1), s);
-    NotifColonne(j - 1);
-    if (Feuille()) {
-        Feuille()->NotifMoyennes(Periode(), 0);
-        Feuille()->NotifModifie();
-    }
 }
 
 void TGrilleNotesTavelin::DecalerNotes(int j, int eleve, bool versLeBas) {
@@ -553,6 +546,8 @@ void TGrilleNotesTavelin::DecalerNotes(int j, int eleve, bool versLeBas) {
     const int p = Periode(), n = N();
     // Down from the last student and up from the first change nothing.
     if (versLeBas ? eleve >= n : eleve <= 1) return;
+    std::optional<TDocumentClasse::TLot> lot;
+    if (Feuille()) lot.emplace(Feuille()->Document());
     if (versLeBas) {
         for (int s = n; s > eleve; --s)
             f->ModifierNote(p, j, f->Note(p, j, s - 1), s);
@@ -561,22 +556,12 @@ void TGrilleNotesTavelin::DecalerNotes(int j, int eleve, bool versLeBas) {
             f->ModifierNote(p, j, f->Note(p, j, s + 1), s);
     }
     f->ModifierNote(p, j, QString(), eleve);
-    NotifColonne(j - 1);
-    if (Feuille()) {
-        Feuille()->NotifMoyennes(p, 0);
-        Feuille()->NotifModifie();
-    }
 }
 
 void TGrilleNotesTavelin::CollerNote(int j, int eleve) {
     const QStringList lignes = LignesPressePapiers();
     if (lignes.isEmpty() || !Tav::TexteEnregistrable(this, lignes.first())) return;
     Fichier()->ModifierNote(Periode(), j, lignes.first(), eleve);
-    NotifColonne(j - 1);
-    if (Feuille()) {
-        Feuille()->NotifMoyennes(Periode(), eleve);
-        Feuille()->NotifModifie();
-    }
 }
 
 void TGrilleNotesTavelin::AttributModifie(int colonne, bool moyennes, bool redessiner) {
@@ -584,7 +569,6 @@ void TGrilleNotesTavelin::AttributModifie(int colonne, bool moyennes, bool redes
     if (!Feuille()) return;
     if (moyennes) Feuille()->NotifMoyennes(Periode(), 0);
     if (redessiner) Feuille()->NotifRedessiner();
-    Feuille()->NotifModifie();
 }
 
 void TGrilleNotesTavelin::ChoisirDate(int j, const QString& date) {

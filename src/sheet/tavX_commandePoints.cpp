@@ -6,7 +6,7 @@
 #include "tavX_rangeeOnglets.h"
 
 void TFeuilleClasse::CommandePointsPlusMoins() {
-    TFormPointsPlusMoins dialogue(this, logo, fichier.get());
+    TFormPointsPlusMoins dialogue(this, logo, fichier);
     dialogue.exec();
     // Points may have changed in any period: every period is shown again from the class file.
     fichier->InvaliderCalculs();

@@ -6,7 +6,7 @@
 
 void TFeuilleClasse::CreerGrilles() {
     const int p = periodeCourante;
-    TFichierTav* f = fichier.get();
+    TFichierTav* f = fichier;
     grilles.eleves = new TGrilleElevesTavelin(panelEleves, p, f, this);
     grilles.notes = new TGrilleNotesTavelin(panelNotes, p, f, this);
     grilles.moyennes = new TGrilleMoyennesTavelin(panelMoyennes, p, f, this);

@@ -104,8 +104,7 @@ void TZoneClasses::paintEvent(QPaintEvent* evenement) {
 // ---- Creation ----------------------------------------------------------------------------------
 
 TFormTavelin2::TExtensions& TFormTavelin2::Extensions() {
-    static TExtensions extensions;
-    return extensions;
+    return TGestionnaireClasses::Extensions();
 }
 
 TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossierCourant,
@@ -136,6 +135,29 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
     dispositionCentrale->setSpacing(0);
     zone = new TZoneClasses(centre);
     zone->DefinirLogo(logo);
+    gestionnaire = new TGestionnaireClasses(zone, this, this);
+    gestionnaire->DefinirLogo(logo);
+    connect(gestionnaire, &TGestionnaireClasses::feuilleAjoutee, this,
+            [this](TFeuilleClasse*, QMdiSubWindow* sous) {
+                connect(sous, &QObject::destroyed, this, [this] {
+                    QTimer::singleShot(0, this, [this] {
+                        ActualiserMenus();
+                        zone->viewport()->update();
+                    });
+                });
+            });
+    connect(gestionnaire, &TGestionnaireClasses::feuilleFermee, this,
+            &TFormTavelin2::FeuilleFermee);
+    connect(gestionnaire, &TGestionnaireClasses::feuilleActivee, this,
+            &TFormTavelin2::SelectionnerOngletFeuille);
+    connect(gestionnaire, &TGestionnaireClasses::boutonsAActualiser, this,
+            &TFormTavelin2::ActualiserBoutons);
+    connect(gestionnaire, &TGestionnaireClasses::historiqueChange, this,
+            &TFormTavelin2::NotifHistorique);
+    connect(gestionnaire, &TGestionnaireClasses::ongletsAActualiser, this,
+            &TFormTavelin2::NotifOngletsClasses);
+    connect(gestionnaire, &TGestionnaireClasses::messageStatut, this,
+            [this](const QString& texte, int duree) { statusBar()->showMessage(texte, duree); });
     ongletsClasses = new TOngletsClasses(centre);
     dispositionCentrale->addWidget(ongletsClasses);
     dispositionCentrale->addWidget(zone, 1);
@@ -175,13 +197,14 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
     setWindowTitle(Programme::Legende());
 
 #ifdef Q_OS_WIN
-    dossierOuverture = Programme::Dossier();
+    QString dossierOuverture = Programme::Dossier();
 #else
     // Class files are not kept beside the program on these systems.
-    dossierOuverture = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString dossierOuverture = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dossierOuverture.isEmpty() || !QFileInfo(dossierOuverture).isDir())
         dossierOuverture = QDir::homePath();
 #endif
+    gestionnaire->DefinirDossierOuverture(dossierOuverture);
 
     timer1.setInterval(100);
     connect(&timer1, &QTimer::timeout, this, &TFormTavelin2::Top);
@@ -197,6 +220,8 @@ TFormTavelin2::~TFormTavelin2() {
     TActions::RetirerCommandes(this);
     // The sheets go with the MDI area: nothing of this window may answer their last signals.
     zone->disconnect(this);
+    zone->disconnect(gestionnaire);
+    gestionnaire->disconnect(this);
     for (QMdiSubWindow* sous : zone->subWindowList())
         sous->disconnect(this);
 }
@@ -469,53 +494,23 @@ QList<QMdiSubWindow*> TFormTavelin2::SousFenetresArriereAvant() const {
 }
 
 QList<TFeuilleClasse*> TFormTavelin2::Feuilles() const {
-    QList<TFeuilleClasse*> feuilles;
-    const QList<QMdiSubWindow*> sousFenetres = SousFenetresArriereAvant();
-    for (auto it = sousFenetres.crbegin(); it != sousFenetres.crend(); ++it)
-        feuilles.append(FeuilleDe(*it));
-    return feuilles;
+    return gestionnaire->Feuilles();
 }
 
 TFeuilleClasse* TFormTavelin2::FeuilleActive() const {
-    return FeuilleDe(zone->currentSubWindow());
+    return gestionnaire->FeuilleActive();
 }
 
 TFeuilleClasse* TFormTavelin2::ouvrirFichier(const QString& chemin) {
-    return TFeuilleClasse::Creer(this, chemin);
+    return gestionnaire->Ouvrir(chemin);
 }
 
 TFeuilleClasse* TFormTavelin2::OuvrirOuMontrer(const QString& chemin) {
-    const QString absolu = QFileInfo(chemin).absoluteFilePath();
-    TFeuilleClasse* premiere = nullptr;
-    for (TFeuilleClasse* feuille : Feuilles()) {
-        if (feuille->CheminFichier().isEmpty() ||
-            feuille->CheminFichier().compare(absolu, Qt::CaseInsensitive) != 0)
-            continue;
-        QMdiSubWindow* sous = feuille->SousFenetre();
-        if (sous->isMinimized()) sous->showMaximized();
-        zone->setActiveSubWindow(sous);
-        if (!premiere) premiere = feuille;
-    }
-    if (premiere) {
-        // Several sheets may show the file: the first one found ends in front.
-        zone->setActiveSubWindow(premiere->SousFenetre());
-        return premiere;
-    }
-    return ouvrirFichier(chemin);
+    return gestionnaire->OuvrirOuMontrer(chemin);
 }
 
 QMdiSubWindow* TFormTavelin2::AjouterFeuille(TFeuilleClasse* feuille) {
-    QMdiSubWindow* sous = zone->addSubWindow(feuille);
-    sous->setAttribute(Qt::WA_DeleteOnClose);
-    sous->setWindowIcon(windowIcon());
-    connect(sous, &QObject::destroyed, this, [this] {
-        QTimer::singleShot(0, this, [this] {
-            ActualiserMenus();
-            zone->viewport()->update();
-        });
-    });
-    sous->showMaximized();
-    return sous;
+    return gestionnaire->AjouterFeuille(feuille);
 }
 
 void TFormTavelin2::FeuilleFermee(TFeuilleClasse* feuille) {
@@ -629,8 +624,7 @@ void TFormTavelin2::SelectionnerOngletFeuille(TFeuilleClasse* feuille) {
 // ---- Notifications -----------------------------------------------------------------------------
 
 void TFormTavelin2::NotifToutEnregistrer() {
-    for (TFeuilleClasse* feuille : Feuilles())
-        feuille->NotifEnregistrer();
+    gestionnaire->ToutEnregistrer();
 }
 
 void TFormTavelin2::NotifHistorique() {
@@ -652,22 +646,17 @@ void TFormTavelin2::CommandeOuvrir() {
     demande.titre = QStringLiteral("Ouvrir un fichier Tavelin");
     demande.filtre = QStringLiteral("Fichier Tavelin *.tav|*.tav");
     demande.extensionParDefaut = QStringLiteral("tav");
-    demande.dossier = dossierOuverture;
+    demande.dossier = gestionnaire->DossierOuverture();
     demande.plusieurs = true;
     const QStringList fichiers = Interlocuteur().FichiersAOuvrir(this, demande);
     for (const QString& fichier : fichiers) {
         OuvrirOuMontrer(fichier);
-        dossierOuverture = QFileInfo(fichier).absolutePath();
+        gestionnaire->DefinirDossierOuverture(QFileInfo(fichier).absolutePath());
     }
 }
 
 void TFormTavelin2::CommandeOptions() {
-    const auto& options = Extensions().options;
-    if (!options) return;
-    // Every setting the dialog changes is announced; the views are refreshed once, when it
-    // closes.
-    TReglages::TGroupeModifications groupe;
-    options(this);
+    gestionnaire->CommandeOptions();
 }
 
 void TFormTavelin2::ReglagesModifies() {
@@ -683,7 +672,7 @@ void TFormTavelin2::ReglagesModifies() {
 void TFormTavelin2::CommandeRecupererBak() {
     TDemandeFichier ouverture;
     ouverture.titre = QStringLiteral("Récupérer un fichier .bak");
-    ouverture.dossier = dossierOuverture;
+    ouverture.dossier = gestionnaire->DossierOuverture();
     ouverture.extensionParDefaut = QStringLiteral("bak");
     ouverture.filtre = QStringLiteral("Fichiers de sauvegarde Tavelin|*.bak");
     const QString cheminBak = Interlocuteur().FichiersAOuvrir(this, ouverture).value(0);
@@ -856,7 +845,7 @@ void TFormTavelin2::ToutReduire() {
 }
 
 void TFormTavelin2::ToutFermer() {
-    zone->closeAllSubWindows();
+    gestionnaire->ToutFermer();
     ActualiserBoutons();
 }
 

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "tavX_gestionnaireClasses.h"
+
 class QAction;
 class QDialog;
 class QLabel;
@@ -51,21 +53,8 @@ public:
                            QWidget* parent = nullptr);
     ~TFormTavelin2() override;
 
-    // Windows of later commands that plug into this one. Left empty, the command is disabled
-    // (options, printing), skipped (backup reminder, update check) or takes the defaults (new
-    // class).
-    struct TExtensions {
-        // The new-class dialog on a new class file object; false when cancelled.
-        std::function<bool(TFichierTav& classe, QWidget* parent)> nouvelleClasse;
-        // The options dialog, shown modally.
-        std::function<void(QWidget* parent)> options;
-        // The backup window of the start-up reminder.
-        std::function<void(QWidget* parent)> rappelSauvegarde;
-        // The update check of the start-up.
-        std::function<void(QWidget* parent)> miseAJour;
-        // The print window of a sheet (menu item and tool bar button).
-        std::function<void(TFeuilleClasse* feuille)> imprimer;
-    };
+    // Windows of later commands that plug into this one (tavX_gestionnaireClasses.h).
+    using TExtensions = TExtensionsClasses;
     static TExtensions& Extensions();
 
     // ---- Class sheets -------------------------------------------------------------------------
@@ -79,6 +68,8 @@ public:
     QList<TFeuilleClasse*> Feuilles() const;
     TFeuilleClasse* FeuilleActive() const;
     TZoneClasses* Zone() const { return zone; }
+    // The open classes and the active one.
+    TGestionnaireClasses* Gestionnaire() const { return gestionnaire; }
     const QPixmap& Logo() const { return logo; }
 
     // ---- Commands -----------------------------------------------------------------------------
@@ -104,7 +95,7 @@ public:
     void NotifHistorique();
     void NotifOngletsClasses();
 
-    // ---- Used by the sheets -----------------------------------------------------------------
+    // ---- Answers to the open classes' manager ---------------------------------------------------
     QMdiSubWindow* AjouterFeuille(TFeuilleClasse* feuille);
     // A sheet closes: its class tab goes; the commands of a class (save, print, close...) stay
     // enabled only if another sheet stays open.
@@ -142,7 +133,7 @@ public:
     QMenu* MenuFichier() const { return menuFichier; }
     QAction* ActionQuitter() const { return actionQuitter; }
     QTimer& Timer1() { return timer1; }
-    QString DossierOuverture() const { return dossierOuverture; }
+    QString DossierOuverture() const { return gestionnaire->DossierOuverture(); }
     // The read-me window, while it is open (shown when the desktop cannot open the file).
     QDialog* FenetreLisezMoi() const;
 
@@ -174,7 +165,6 @@ private:
 
     QStringList arguments;
     QString dossierCourant;
-    QString dossierOuverture;
     QPixmap logo;
     bool premierTop = true;
     bool timerDemarre = false;
@@ -182,6 +172,7 @@ private:
     QTimer timer1;
 
     TZoneClasses* zone = nullptr;
+    TGestionnaireClasses* gestionnaire = nullptr;
     QVBoxLayout* dispositionCentrale = nullptr;
     TOngletsClasses* ongletsClasses = nullptr;
     // TabControl2: per class tab, the path of its sheet, and the sheet itself.

@@ -9,12 +9,12 @@
 #include "tavX_commandesSeries.h"
 #include "tavX_ecritureSure.h"
 
-#include "UnitePrincipale.h"
 #include "tavX_actions.h"
 #include "tavX_documentClasse.h"
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
+#include "tavX_gestionnaireClasses.h"
 #include "tavX_globales.h"
 #include "tavX_grilleFeuille.h"
 #include "tavX_interlocuteur.h"
@@ -157,7 +157,8 @@ QToolButton* PetitBouton(QWidget* parent, Programme::TImage image, const QString
 
 // ---- Creation --------------------------------------------------------------------------------
 
-TFeuilleClasse* TFeuilleClasse::Creer(TFormTavelin2* principale, const QString& cheminDemande) {
+TFeuilleClasse* TFeuilleClasse::Creer(TGestionnaireClasses* gestionnaire,
+                                      const QString& cheminDemande) {
     QElapsedTimer chrono;
     chrono.start();
     const QString chemin =
@@ -171,36 +172,36 @@ TFeuilleClasse* TFeuilleClasse::Creer(TFormTavelin2* principale, const QString& 
         if (!fichier->CauseInvalidite().isEmpty())
             texte += QStringLiteral("\n\n") + fichier->CauseInvalidite();
         Erreur(nullptr, texte);
-        principale->ActualiserBoutons();
+        gestionnaire->NotifBoutons();
         return nullptr;
     }
     if (chemin.isEmpty()) {
         // Cancelled: no sheet, nothing said.
-        if (const auto& dialogue = TFormTavelin2::Extensions().nouvelleClasse) {
-            if (!dialogue(*fichier, principale)) return nullptr;
+        if (const auto& dialogue = TGestionnaireClasses::Extensions().nouvelleClasse) {
+            if (!dialogue(*fichier, gestionnaire->Fenetre())) return nullptr;
         } else {
-            TFormNouvelleClasse formulaire(principale, TFormNouvelleClasse::ModeNouvelleClasse,
-                                           principale->Logo(), QStringLiteral("Nouvelle classe"),
-                                           fichier.get());
+            TFormNouvelleClasse formulaire(
+                gestionnaire->Fenetre(), TFormNouvelleClasse::ModeNouvelleClasse,
+                gestionnaire->Logo(), QStringLiteral("Nouvelle classe"), fichier.get());
             if (formulaire.exec() != QDialog::Accepted) return nullptr;
         }
     }
 
-    auto* feuille = new TFeuilleClasse(principale, std::move(fichier), chemin);
+    auto* feuille = new TFeuilleClasse(gestionnaire, std::move(fichier), chemin);
     feuille->chronoOuverture = chrono;
-    principale->AjouterFeuille(feuille);
+    gestionnaire->AjouterFeuille(feuille);
 
     if (!chemin.isEmpty()) {
         Options::AjouterFichierHistorique(chemin);
         if (Options::UtiliserHistorique()) feuille->ReconstruireHistorique();
-        principale->NotifHistorique();
+        gestionnaire->NotifHistorique();
     }
     feuille->NotifOnglets();
     feuille->NotifTitre();
     feuille->NotifStatut(0);
-    principale->NotifOngletsClasses();
+    gestionnaire->NotifOngletsClasses();
     feuille->EquilibrerPanneaux();
-    principale->ActualiserBoutons();
+    gestionnaire->NotifBoutons();
 
     if (Mesure::Active()) {
         Mesure::Ecrire(QStringLiteral("ouverture de %1 : chargement %2 ms, fenêtre créée %3 ms")
@@ -212,11 +213,11 @@ TFeuilleClasse* TFeuilleClasse::Creer(TFormTavelin2* principale, const QString& 
     return feuille;
 }
 
-TFeuilleClasse::TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichierTav> fichierTav,
-                               const QString& chemin)
-    : QWidget(nullptr), principale(principale),
+TFeuilleClasse::TFeuilleClasse(TGestionnaireClasses* gestionnaire,
+                               std::unique_ptr<TFichierTav> fichierTav, const QString& chemin)
+    : QWidget(nullptr), gestionnaire(gestionnaire),
       document(std::make_unique<TDocumentClasse>(std::move(fichierTav))),
-      fichier(&document->Fichier()), chemin(chemin), logo(principale->Logo()) {
+      fichier(&document->Fichier()), chemin(chemin), logo(gestionnaire->Logo()) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(420, 260);
@@ -705,7 +706,7 @@ void TFeuilleClasse::ActiverMenuOutils() {
 }
 
 void TFeuilleClasse::ReconstruireHistorique() {
-    QPointer<TFormTavelin2> p(principale);
+    QPointer<TGestionnaireClasses> p(gestionnaire);
     MenuHistorique::Reconstruire(menuFichier, actionQuitter, [p](const QString& cheminHistorique) {
         if (p) p->OuvrirOuMontrer(cheminHistorique);
     });
@@ -728,7 +729,7 @@ QMdiSubWindow* TFeuilleClasse::SousFenetre() const {
 }
 
 void TFeuilleClasse::Activation() {
-    principale->SelectionnerOngletFeuille(this);
+    gestionnaire->NotifActivation(this);
 }
 
 // ---- Pages and tabs --------------------------------------------------------------------------
@@ -953,7 +954,7 @@ void TFeuilleClasse::NotifTitre() {
         sous->setWindowTitle(titre + QStringLiteral("[*]"));
         sous->setWindowModified(isWindowModified());
     }
-    principale->NotifOngletsClasses();
+    gestionnaire->NotifOngletsClasses();
     ActualiserCommandes();
 }
 
@@ -1129,7 +1130,7 @@ void TFeuilleClasse::AjouterAHistorique() {
     Options::AjouterFichierHistorique(chemin);
     if (Options::UtiliserHistorique()) {
         ReconstruireHistorique();
-        principale->NotifHistorique();
+        gestionnaire->NotifHistorique();
     }
 }
 
@@ -1152,7 +1153,7 @@ bool TFeuilleClasse::EnregistrerSous() {
     TDemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer sous ...");
     demande.nomFichier = chemin;
-    demande.dossier = chemin.isEmpty() ? principale->DossierOuverture() : QString();
+    demande.dossier = chemin.isEmpty() ? gestionnaire->DossierOuverture() : QString();
     demande.filtre = QStringLiteral("Fichier Tavelin *.tav |*.tav");
     demande.extensionParDefaut = QStringLiteral("tav");
     const QString choisi = Interlocuteur().FichierAEnregistrer(this, demande);
@@ -1172,7 +1173,7 @@ void TFeuilleClasse::NotifEnregistrer() {
     } else {
         TDemandeFichier demande;
         demande.titre = QStringLiteral("Enregistrer sous ...");
-        demande.dossier = principale->DossierOuverture();
+        demande.dossier = gestionnaire->DossierOuverture();
         demande.filtre = QStringLiteral("Fichier Tavelin *.tav |*.tav");
         demande.extensionParDefaut = QStringLiteral("tav");
         const QString choisi = Interlocuteur().FichierAEnregistrer(this, demande);
@@ -1199,9 +1200,9 @@ void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
     }
     if (!chemin.isEmpty()) {
         Options::AjouterFichierHistorique(chemin);
-        if (Options::UtiliserHistorique()) principale->NotifHistorique();
+        if (Options::UtiliserHistorique()) gestionnaire->NotifHistorique();
     }
-    principale->FeuilleFermee(this);
+    gestionnaire->NotifFeuilleFermee(this);
     evenement->accept();
 }
 
@@ -1209,7 +1210,7 @@ void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
 
 void TFeuilleClasse::CommandeOptions() {
     // Every open sheet follows the settings changed, this one included.
-    principale->CommandeOptions();
+    gestionnaire->CommandeOptions();
 }
 
 void TFeuilleClasse::ReglagesModifies() {
@@ -1224,7 +1225,7 @@ void TFeuilleClasse::ReglagesModifies() {
 }
 
 void TFeuilleClasse::CommandeImprimer() {
-    if (const auto& imprimer = TFormTavelin2::Extensions().imprimer) imprimer(this);
+    if (const auto& imprimer = TGestionnaireClasses::Extensions().imprimer) imprimer(this);
 }
 
 void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
@@ -1281,9 +1282,9 @@ void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
         }
         if (progression.wasCanceled()) {
             cible.Abandonner();
-            principale->statusBar()->showMessage(QStringLiteral("La copie du fichier \"") + nom +
-                                                     QStringLiteral("\" a été annulée."),
-                                                 5000);
+            gestionnaire->AfficherMessage(QStringLiteral("La copie du fichier \"") + nom +
+                                              QStringLiteral("\" a été annulée."),
+                                          5000);
             return;
         }
         if (!ok || !cible.Valider()) erreur = cible.Cause();
@@ -1295,10 +1296,10 @@ void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
                          QDir::toNativeSeparators(nomLecteur) + QStringLiteral(".\r\n") + erreur);
         return;
     }
-    principale->statusBar()->showMessage(
-        QStringLiteral("Le fichier \"") + nom + QStringLiteral("\" a été copié sur le lecteur ") +
-            QDir::toNativeSeparators(nomLecteur) + QLatin1Char('.'),
-        5000);
+    gestionnaire->AfficherMessage(QStringLiteral("Le fichier \"") + nom +
+                                      QStringLiteral("\" a été copié sur le lecteur ") +
+                                      QDir::toNativeSeparators(nomLecteur) + QLatin1Char('.'),
+                                  5000);
 }
 
 void TFeuilleClasse::EnvoyerParCourrier() {

@@ -19,7 +19,7 @@ class QTabBar;
 class QToolButton;
 class TDocumentClasse;
 class TFichierTav;
-class TFormTavelin2;
+class TGestionnaireClasses;
 class TGrilleFeuille;
 class TPanneauGrille;
 class TRangeeOnglets;
@@ -39,9 +39,9 @@ public:
     };
 
     // Creates the sheet of a class file, or of a new class when the path is empty, inside the
-    // main window. Returns nullptr (after saying why) when the file is not a valid class file,
-    // and nullptr silently when the new class is cancelled.
-    static TFeuilleClasse* Creer(TFormTavelin2* principale, const QString& chemin);
+    // area of the open classes' manager. Returns nullptr (after saying why) when the file is not a
+    // valid class file, and nullptr silently when the new class is cancelled.
+    static TFeuilleClasse* Creer(TGestionnaireClasses* gestionnaire, const QString& chemin);
     ~TFeuilleClasse() override;
 
     // The open class: its document announces every change of the class file it owns.
@@ -54,7 +54,7 @@ public:
     QString Matiere() const;
     QString Enseignant() const;
     int PeriodeCourante() const { return periodeCourante; }
-    TFormTavelin2* Principale() const { return principale; }
+    TGestionnaireClasses* Gestionnaire() const { return gestionnaire; }
     QMdiSubWindow* SousFenetre() const;
     const QPixmap& Logo() const { return logo; }
     // The menus that replace the main window's while the sheet is active, in order.
@@ -166,7 +166,7 @@ protected:
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
-    TFeuilleClasse(TFormTavelin2* principale, std::unique_ptr<TFichierTav> fichier,
+    TFeuilleClasse(TGestionnaireClasses* gestionnaire, std::unique_ptr<TFichierTav> fichier,
                    const QString& chemin);
 
     void CreerPages();
@@ -208,7 +208,7 @@ private:
     // The marks changed during a batch of the document, refreshed once when it ends.
     void RafraichirNotesEnAttente();
 
-    TFormTavelin2* principale = nullptr;
+    TGestionnaireClasses* gestionnaire = nullptr;
     std::unique_ptr<TDocumentClasse> document;
     TFichierTav* fichier = nullptr; // the document's class file
     // Series (period, series) whose marks changed in the open batch; per period, the one student

@@ -3,7 +3,6 @@
 #include "tavX_constantes.h"
 
 #include "UniteFeuilleClasse.h"
-#include "UnitePrincipale.h"
 #include "_FormEdit.h"
 #include "tavX_fichierTav.h"
 #include "tavX_interlocuteur.h"

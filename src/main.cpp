@@ -7,10 +7,13 @@
 #include "tavX_programme.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMdiSubWindow>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -45,6 +48,23 @@ void ChargerTraductionQt(QApplication& application) {
     delete traduction;
 }
 
+// With TAVELIN_QUITTER_APRES_DEMARRAGE=1 the program closes itself once the files given are open
+// and the start-up windows are answered (each dismissed as by Escape): the start-and-quit check
+// of the test suite and of the sanitizer runs.
+void QuitterApresDemarrage(QWidget& fenetre, qsizetype fichiers) {
+    if (qEnvironmentVariableIntValue("TAVELIN_QUITTER_APRES_DEMARRAGE") == 0) return;
+    auto* sonde = new QTimer(&fenetre);
+    QObject::connect(sonde, &QTimer::timeout, &fenetre, [&fenetre, fichiers, calme = 0]() mutable {
+        if (auto* dialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogue->reject();
+            calme = 0;
+        } else if (fenetre.findChildren<QMdiSubWindow*>().size() >= fichiers && ++calme >= 3) {
+            fenetre.close();
+        }
+    });
+    sonde->start(50);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -71,6 +91,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &TInstanceUnique::fichiersRecus, &fenetre,
                      &TFormTavelin2::RecevoirFichiers);
     fenetre.show();
+    QuitterApresDemarrage(fenetre, arguments.size());
     Mesure::Ecrire(QStringLiteral("fenêtre principale créée %1 ms après le lancement du processus")
                        .arg(Mesure::DepuisLancement(), 0, 'f', 1));
     const int code = QApplication::exec();

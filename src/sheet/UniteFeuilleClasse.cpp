@@ -281,6 +281,11 @@ TFeuilleClasse::~TFeuilleClasse() {
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     disconnect(&TReglages::Instance(), nullptr, this, nullptr);
+    // The grids read and write the class file the document owns: they go now, while the
+    // document and the rest of the sheet are whole (members go before the child widgets).
+    grilles = {};
+    delete pages;
+    pages = nullptr;
 }
 
 int TFeuilleClasse::PeriodeInitiale(const TFichierTav& fichier) {

@@ -1,5 +1,6 @@
 #include "_FormHint.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
@@ -46,6 +47,8 @@ TFormHint::TFormHint()
 TFormHint* TFormHint::Instance() {
     if (!fenetreUnique) {
         fenetreUnique = new TFormHint();
+        // A window without parent: it goes with the application, before Qt's last widgets.
+        qAddPostRoutine([] { delete fenetreUnique.data(); });
         // A dialog that opens takes the teacher elsewhere: the window goes.
         QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, fenetreUnique,
                          [](QWindow* fenetre) {

@@ -984,6 +984,7 @@ void TFeuilleClasse::NotifModifie() {
 void TFeuilleClasse::ConnecterDocument() {
     connect(document.get(), &TDocumentClasse::modifieChange, this, [this] { NotifModifie(); });
     connect(document.get(), &TDocumentClasse::notesChangees, this, &TFeuilleClasse::NoteChangee);
+    connect(document.get(), &TDocumentClasse::pointsChanges, this, &TFeuilleClasse::PointsChange);
     connect(document.get(), &TDocumentClasse::lotTermine, this,
             &TFeuilleClasse::RafraichirNotesEnAttente);
     // The class name is in the caption, the class label and the class tabs.
@@ -995,18 +996,33 @@ void TFeuilleClasse::NoteChangee(int periode, int serie, int eleve) {
         // Many marks at once: each column and each period's averages once, at the end.
         if (!seriesEnAttente.contains(std::pair(periode, serie)))
             seriesEnAttente.append({periode, serie});
-        auto eleves = std::find_if(elevesEnAttente.begin(), elevesEnAttente.end(),
-                                   [periode](const auto& e) { return e.first == periode; });
-        if (eleves == elevesEnAttente.end())
-            elevesEnAttente.append({periode, eleve});
-        else if (eleves->second != eleve)
-            eleves->second = 0;
+        EleveEnAttente(periode, eleve);
         return;
     }
     // A mark changed, whoever changed it: its column (header and statistics) and its student's
     // averages, where the grids show that period.
     auto* notes = dynamic_cast<TGrilleNotesTavelin*>(grilles.notes);
     if (notes && notes->Periode() == periode) notes->NotifColonne(serie - 1);
+    auto* moyennes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.moyennes);
+    if (moyennes && moyennes->Periode() == periode) moyennes->NotifMoyennes(periode, eleve);
+}
+
+void TFeuilleClasse::EleveEnAttente(int periode, int eleve) {
+    auto eleves = std::find_if(elevesEnAttente.begin(), elevesEnAttente.end(),
+                               [periode](const auto& e) { return e.first == periode; });
+    if (eleves == elevesEnAttente.end())
+        elevesEnAttente.append({periode, eleve});
+    else if (eleves->second != eleve)
+        eleves->second = 0;
+}
+
+void TFeuilleClasse::PointsChange(int periode, int eleve) {
+    // Points change a student's averages only: that row, where the averages show that period;
+    // in a batch (a pasted column), each period's rows once at the end.
+    if (document->EnLot()) {
+        EleveEnAttente(periode, eleve);
+        return;
+    }
     auto* moyennes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.moyennes);
     if (moyennes && moyennes->Periode() == periode) moyennes->NotifMoyennes(periode, eleve);
 }

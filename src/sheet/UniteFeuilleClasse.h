@@ -205,6 +205,8 @@ private:
     // The document's announcements the sheet turns into notifications of its grids.
     void ConnecterDocument();
     void NoteChangee(int periode, int serie, int eleve);
+    void PointsChange(int periode, int eleve);
+    void EleveEnAttente(int periode, int eleve);
     // The marks changed during a batch of the document, refreshed once when it ends.
     void RafraichirNotesEnAttente();
 

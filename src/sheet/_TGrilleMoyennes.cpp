@@ -4,6 +4,7 @@
 
 #include "UniteFeuilleClasse.h"
 #include "_FormEdit.h"
+#include "tavX_documentClasse.h"
 #include "tavX_fichierTav.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_nombres.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -324,8 +326,11 @@ void TGrilleMoyennesTavelin::Commande(int numero) {
         QString points = PointsDeCommande(numero);
         if (numero != CmdAutresPoints || DemanderPoints(points))
             f->ModifierPointsPlusMoins(p, r, points);
-        f->MarquerPeriode(p, true);
-        NotifMoyennes(p, r);
+        // In a sheet, the document's signal refreshes the row; a grid outside one does it.
+        if (!Feuille()) {
+            f->MarquerPeriode(p, true);
+            NotifMoyennes(p, r);
+        }
         return;
     }
     case CmdSur20:
@@ -341,11 +346,18 @@ void TGrilleMoyennesTavelin::Commande(int numero) {
         CopierColonne(colonneClic);
         f->MarquerPeriode(p, true);
         return;
-    case CmdColler:
+    case CmdColler: {
+        // In a sheet, the pasted points are one batch of the document: the rows once, at its
+        // end; a grid outside one refreshes itself.
+        std::optional<TDocumentClasse::TLot> lot;
+        if (Feuille()) lot.emplace(Feuille()->Document());
         CollerPoints();
-        f->MarquerPeriode(p, true);
-        NotifMoyennes(p, 0);
+        if (!Feuille()) {
+            f->MarquerPeriode(p, true);
+            NotifMoyennes(p, 0);
+        }
         return;
+    }
     default:
         return;
     }
@@ -383,7 +395,6 @@ void TGrilleMoyennesTavelin::CollerPoints() {
         if (!Tav::TexteEnregistrable(this, lignes.at(i))) return;
     TFichierTav* f = Fichier();
     for (int i = 1; i <= n; ++i) {
-        ModifierCellule(ColonnePoints, i, lignes.at(i - 1));
         f->ModifierPointsPlusMoins(Periode(), i, lignes.at(i - 1));
     }
 }

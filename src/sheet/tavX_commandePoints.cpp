@@ -8,10 +8,8 @@
 void TFeuilleClasse::CommandePointsPlusMoins() {
     TFormPointsPlusMoins dialogue(this, logo, fichier);
     dialogue.exec();
-    // Points may have changed in any period: every period is shown again from the class file.
+    // Each student's points refreshed their averages row by the document's signal; the summary
+    // over the periods is shown again once, after the dialog.
     fichier->InvaliderCalculs();
-    for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
-        fichier->MarquerPeriode(p, true);
-    if (grilles.moyennes) grilles.moyennes->NotifMoyennes(periodeCourante, 0);
     if (grilles.bilan) grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
 }

@@ -6,6 +6,8 @@
 #include "_TGrilleNotes.h"
 #include "tavX_constantes.h"
 #include "tavX_documentClasse.h"
+#include "tavX_fichierTav.h"
+#include "tavX_options.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +119,30 @@ private slots:
         moyennes->NotifMoyennes(1, 0);
         QCOMPARE(vus, (QStringList{moyennes->Texte(0, 1), moyennes->Texte(0, 2),
                                    moyennes->Texte(0, 4)}));
+    }
+
+    void pointsRafraichissentLeurLigne() {
+        TFeuilleClasse* f = Ouvrir(3, {1});
+        QVERIFY(f);
+        auto* moyennes = dynamic_cast<TGrilleGeneriqueTavelin*>(f->Grilles().moyennes);
+        QVERIFY(moyennes);
+        TFichierTav& c = f->Fichier();
+        const int mode = Options::ArrondirMoyennes();
+        // Points given by any command (here the class file itself, as the dialog does), one
+        // student, then two in one batch (a pasted column): the rows show them at once.
+        c.ModifierPointsPlusMoins(1, 2, QStringLiteral("+2"));
+        QCOMPARE(moyennes->Texte(2, 2), QStringLiteral("+2"));
+        QCOMPARE(moyennes->Texte(3, 2), c.MoyenneBulletin(1, 2, mode));
+        {
+            TDocumentClasse::TLot lot(f->Document());
+            c.ModifierPointsPlusMoins(1, 1, QStringLiteral("-1"));
+            c.ModifierPointsPlusMoins(1, 3, QStringLiteral("+1"));
+            QCOMPARE(moyennes->Texte(2, 1), QString());
+        }
+        for (int s = 1; s <= 3; ++s) {
+            QCOMPARE(moyennes->Texte(2, s), c.PointsPlusMoins(1, s));
+            QCOMPARE(moyennes->Texte(3, s), c.MoyenneBulletin(1, s, mode));
+        }
     }
 
     void chaqueModificationSAnnonceUneFois_data() {

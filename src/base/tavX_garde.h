@@ -1,5 +1,5 @@
 #pragma once
-// The edge between Qt's event loop and the class sheet's own code.
+// The edge between Qt's event loop and the program's own code (sheet, grids, dialogs, tools).
 //
 // Qt does not carry exceptions through its event loop: one that got there would end the program,
 // and the teacher's unsaved work with it. Every place where Qt calls into a grid or the sheet and

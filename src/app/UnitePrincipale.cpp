@@ -10,7 +10,6 @@
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
 #include "tavX_interlocuteur.h"
-#include "tavX_menuHistorique.h"
 #include "tavX_mesure.h"
 #include "tavX_ongletsClasses.h"
 #include "tavX_options.h"
@@ -152,8 +151,6 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
             &TFormTavelin2::SelectionnerOngletFeuille);
     connect(gestionnaire, &TGestionnaireClasses::boutonsAActualiser, this,
             &TFormTavelin2::ActualiserBoutons);
-    connect(gestionnaire, &TGestionnaireClasses::historiqueChange, this,
-            &TFormTavelin2::NotifHistorique);
     connect(gestionnaire, &TGestionnaireClasses::ongletsAActualiser, this,
             &TFormTavelin2::NotifOngletsClasses);
     connect(gestionnaire, &TGestionnaireClasses::messageStatut, this,
@@ -188,8 +185,8 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
     resize(1024, 720);
     if (Options::TailleMaximumAuDemarrage()) setWindowState(windowState() | Qt::WindowMaximized);
 
-    MenuHistorique::Reconstruire(menuFichier, actionQuitter,
-                                 [this](const QString& chemin) { OuvrirOuMontrer(chemin); });
+    // The files opened lately follow "Quitter"; the manager keeps them current.
+    gestionnaire->SuivreMenuHistorique(menuFichier, actionQuitter);
 
     toolBarreDeBoutons->setVisible(Options::AfficherBarreOutils());
     ActualiserBoutons();
@@ -628,11 +625,8 @@ void TFormTavelin2::NotifToutEnregistrer() {
 }
 
 void TFormTavelin2::NotifHistorique() {
-    MenuHistorique::Reconstruire(menuFichier, actionQuitter,
-                                 [this](const QString& chemin) { OuvrirOuMontrer(chemin); });
-    // Every sheet's menu shows the same history.
-    for (TFeuilleClasse* feuille : Feuilles())
-        feuille->ReconstruireHistorique();
+    // Every "Fichier" menu, this window's and each sheet's, shows the same history.
+    gestionnaire->ReconstruireMenusHistorique();
 }
 
 // ---- Commands ----------------------------------------------------------------------------------
@@ -661,11 +655,6 @@ void TFormTavelin2::CommandeOptions() {
 
 void TFormTavelin2::ReglagesModifies() {
     toolBarreDeBoutons->setVisible(Options::AfficherBarreOutils());
-    MenuHistorique::Reconstruire(menuFichier, actionQuitter,
-                                 [this](const QString& chemin) { OuvrirOuMontrer(chemin); });
-    for (QMdiSubWindow* sous : SousFenetresArriereAvant()) {
-        FeuilleDe(sous)->ReconstruireHistorique();
-    }
     NotifOngletsClasses();
 }
 

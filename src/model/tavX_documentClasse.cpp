@@ -2,8 +2,9 @@
 
 #include "tavX_exceptions.h"
 
-TDocumentClasse::TDocumentClasse(std::unique_ptr<TFichierTav> f, QObject* parent)
-    : QObject(parent), fichier(f ? std::move(f) : std::make_unique<TFichierTav>()) {
+TDocumentClasse::TDocumentClasse(std::unique_ptr<TFichierTav> f, const QString& chemin,
+                                 QObject* parent)
+    : QObject(parent), fichier(f ? std::move(f) : std::make_unique<TFichierTav>()), chemin(chemin) {
     fichier->DefinirObservateur(this);
 }
 
@@ -21,6 +22,11 @@ bool TDocumentClasse::Enregistrer(const QString& chemin, QString* erreur) {
                 *erreur += QStringLiteral("\n\n") + fichier->CauseErreurEnregistrement();
         }
         return false;
+    }
+    // Saved under the name it already had: the class file said nothing, the path is now set.
+    if (this->chemin != chemin) {
+        this->chemin = chemin;
+        emit cheminChange(chemin);
     }
     return true;
 }

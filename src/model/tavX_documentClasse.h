@@ -11,12 +11,16 @@
 class TDocumentClasse : public QObject, private TObservateurFichier {
     Q_OBJECT
 public:
-    explicit TDocumentClasse(std::unique_ptr<TFichierTav> fichier, QObject* parent = nullptr);
+    // chemin: where the class lives on disk, empty for a class never saved.
+    explicit TDocumentClasse(std::unique_ptr<TFichierTav> fichier, const QString& chemin = {},
+                             QObject* parent = nullptr);
     ~TDocumentClasse() override;
 
     TFichierTav& Fichier() { return *fichier; }
     const TFichierTav& Fichier() const { return *fichier; }
     bool EstModifie() const { return fichier->EstModifie(); }
+    // The file the class was read from or last saved to; empty until a new class is saved.
+    QString Chemin() const { return chemin; }
 
     // A command that changes many things at once (a pasted column) opens a batch: the signals
     // still come one by one, and lotTermine() comes when the last open batch closes, so that a
@@ -55,7 +59,10 @@ signals:
 
 private:
     void ModifieChange(bool modifie) override { emit modifieChange(modifie); }
-    void CheminChange(const QString& chemin) override { emit cheminChange(chemin); }
+    void CheminChange(const QString& nouveau) override {
+        chemin = nouveau;
+        emit cheminChange(chemin);
+    }
     void IdentiteChangee() override { emit identiteChangee(); }
     void ReglagesCalculChanges() override { emit reglagesCalculChanges(); }
     void ElevesChanges() override { emit elevesChanges(); }
@@ -71,5 +78,6 @@ private:
     void ClasseReinitialisee() override { emit classeReinitialisee(); }
 
     std::unique_ptr<TFichierTav> fichier;
+    QString chemin;
     int lots = 0;
 };

@@ -18,7 +18,6 @@
 #include "tavX_globales.h"
 #include "tavX_grilleFeuille.h"
 #include "tavX_interlocuteur.h"
-#include "tavX_menuHistorique.h"
 #include "tavX_mesure.h"
 #include "tavX_options.h"
 #include "tavX_panneauGrille.h"
@@ -40,10 +39,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QProgressDialog>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
@@ -191,11 +188,7 @@ TFeuilleClasse* TFeuilleClasse::Creer(TGestionnaireClasses* gestionnaire,
     feuille->chronoOuverture = chrono;
     gestionnaire->AjouterFeuille(feuille);
 
-    if (!chemin.isEmpty()) {
-        Options::AjouterFichierHistorique(chemin);
-        if (Options::UtiliserHistorique()) feuille->ReconstruireHistorique();
-        gestionnaire->NotifHistorique();
-    }
+    gestionnaire->AjouterAHistorique(chemin);
     feuille->NotifOnglets();
     feuille->NotifTitre();
     feuille->NotifStatut(0);
@@ -216,8 +209,8 @@ TFeuilleClasse* TFeuilleClasse::Creer(TGestionnaireClasses* gestionnaire,
 TFeuilleClasse::TFeuilleClasse(TGestionnaireClasses* gestionnaire,
                                std::unique_ptr<TFichierTav> fichierTav, const QString& chemin)
     : QWidget(nullptr), gestionnaire(gestionnaire),
-      document(std::make_unique<TDocumentClasse>(std::move(fichierTav))),
-      fichier(&document->Fichier()), chemin(chemin), logo(gestionnaire->Logo()) {
+      document(std::make_unique<TDocumentClasse>(std::move(fichierTav), chemin)),
+      fichier(&document->Fichier()), logo(gestionnaire->Logo()) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(420, 260);
@@ -488,6 +481,8 @@ void TFeuilleClasse::CreerMenus() {
     menuFichier->addSeparator();
     actionQuitter = TActions::Action(Id::Quitter);
     menuFichier->addAction(actionQuitter);
+    // The files opened lately follow "Quitter"; the manager keeps them current.
+    gestionnaire->SuivreMenuHistorique(menuFichier, actionQuitter);
     connect(menuFichier, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuFichier);
 
     menuEleves = new QMenu(QStringLiteral("&Liste des élèves"), this);
@@ -710,13 +705,6 @@ void TFeuilleClasse::ActiverMenuOutils() {
     Activer(actionPoints, donnees);
 }
 
-void TFeuilleClasse::ReconstruireHistorique() {
-    QPointer<TGestionnaireClasses> p(gestionnaire);
-    MenuHistorique::Reconstruire(menuFichier, actionQuitter, [p](const QString& cheminHistorique) {
-        if (p) p->OuvrirOuMontrer(cheminHistorique);
-    });
-}
-
 // ---- Identity --------------------------------------------------------------------------------
 
 QString TFeuilleClasse::NomClasse() const {
@@ -885,7 +873,8 @@ void TFeuilleClasse::paintEvent(QPaintEvent* evenement) {
     if (premierAffichageMesure) {
         premierAffichageMesure = false;
         Mesure::Ecrire(QStringLiteral("ouverture de %1 : feuille affichée après %2 ms")
-                           .arg(chemin.isEmpty() ? QStringLiteral("(nouvelle classe)") : chemin)
+                           .arg(CheminFichier().isEmpty() ? QStringLiteral("(nouvelle classe)")
+                                                          : CheminFichier())
                            .arg(chronoOuverture.nsecsElapsed() / 1.0e6, 0, 'f', 1));
     }
 }
@@ -952,7 +941,8 @@ void TFeuilleClasse::NotifTitre() {
     else
         eleves = QStringLiteral(" - ") + QString::number(n) + QStringLiteral(" élèves");
     label2->setText(fichier->Classe() + eleves);
-    const QString titre = fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(chemin);
+    const QString titre =
+        fichier->Classe() + QStringLiteral(" - ") + NomSansDossier(CheminFichier());
     setWindowTitle(titre);
     // The frame shows a modified class by a "*" after its caption.
     if (QMdiSubWindow* sous = SousFenetre()) {
@@ -981,14 +971,77 @@ void TFeuilleClasse::NotifModifie() {
     if (QMdiSubWindow* sous = SousFenetre()) sous->setWindowModified(modifie);
 }
 
+QString TFeuilleClasse::CheminFichier() const {
+    return document->Chemin();
+}
+
 void TFeuilleClasse::ConnecterDocument() {
-    connect(document.get(), &TDocumentClasse::modifieChange, this, [this] { NotifModifie(); });
-    connect(document.get(), &TDocumentClasse::notesChangees, this, &TFeuilleClasse::NoteChangee);
-    connect(document.get(), &TDocumentClasse::pointsChanges, this, &TFeuilleClasse::PointsChange);
-    connect(document.get(), &TDocumentClasse::lotTermine, this,
-            &TFeuilleClasse::RafraichirNotesEnAttente);
-    // The class name is in the caption, the class label and the class tabs.
-    connect(document.get(), &TDocumentClasse::identiteChangee, this, [this] { NotifTitre(); });
+    TDocumentClasse* d = document.get();
+    connect(d, &TDocumentClasse::modifieChange, this, [this] { NotifModifie(); });
+    connect(d, &TDocumentClasse::notesChangees, this, &TFeuilleClasse::NoteChangee);
+    connect(d, &TDocumentClasse::pointsChanges, this, &TFeuilleClasse::PointsChange);
+    connect(d, &TDocumentClasse::serieChangee, this, &TFeuilleClasse::SerieChangee);
+    connect(d, &TDocumentClasse::lotTermine, this, &TFeuilleClasse::RafraichirEnAttente);
+    // The class name is in the caption, the class label and the class tabs; the file name in
+    // the caption.
+    connect(d, &TDocumentClasse::identiteChangee, this, [this] { NotifTitre(); });
+    connect(d, &TDocumentClasse::cheminChange, this, [this] { NotifTitre(); });
+    connect(d, &TDocumentClasse::elevesChanges, this, [this] { Changement(ChangementEleves); });
+    connect(d, &TDocumentClasse::seriesChangees, this, [this] { Changement(ChangementSeries); });
+    connect(d, &TDocumentClasse::reglagesCalculChanges, this,
+            [this] { Changement(ChangementCalculs); });
+    connect(d, &TDocumentClasse::appreciationsChangees, this,
+            [this] { Changement(ChangementAppreciations); });
+    connect(d, &TDocumentClasse::classeReinitialisee, this,
+            [this] { Changement(ChangementClasse); });
+}
+
+void TFeuilleClasse::Changement(int quoi) {
+    changementsEnAttente |= quoi;
+    if (!document->EnLot()) RafraichirEnAttente();
+}
+
+void TFeuilleClasse::RafraichirEnAttente() {
+    const int quoi = std::exchange(changementsEnAttente, 0);
+    if (quoi & ChangementClasse) ReconstruireOngletsPeriodes();
+    if (quoi & ChangementCalculs) NotifToutRecalculer();
+    constexpr int Structure =
+        ChangementEleves | ChangementSeries | ChangementCalculs | ChangementClasse;
+    if (quoi & Structure) {
+        // The columns and rows are rebuilt: the single columns and rows waiting are part of it.
+        seriesEnAttente.clear();
+        elevesEnAttente.clear();
+        if (quoi & (ChangementEleves | ChangementClasse)) {
+            RafraichirListesEleves();
+            if (grilles.bilan) grilles.bilan->NotifEleves(0, 0);
+        }
+        RafraichirGrilles(quoi & (ChangementEleves | ChangementSeries | ChangementClasse));
+    } else {
+        RafraichirNotesEnAttente();
+        if ((quoi & ChangementAppreciations) && grilles.bilan)
+            grilles.bilan->NotifPeriode(tabControlGrillesBilan->Onglet() + 1, 0);
+    }
+}
+
+void TFeuilleClasse::ReconstruireOngletsPeriodes() {
+    const QStringList periodes = fichier->ListePeriodes();
+    tabControlGrillesNotes->DefinirOnglets(periodes);
+    tabControlGrillesBilan->DefinirOnglets(periodes + QStringList{QStringLiteral("Sur l'année")});
+    tabControlGraphes->DefinirOnglets(periodes);
+    periodeCourante = std::clamp(periodeCourante, 1, std::max(1, fichier->NombrePeriodes()));
+    tabControlGrillesNotes->SelectionnerOnglet(periodeCourante - 1);
+    tabControlGrillesBilan->SelectionnerOnglet(0);
+    tabControlGraphes->SelectionnerOnglet(0);
+    if (grilles.eleves) grilles.eleves->NotifPeriode(periodeCourante, 0);
+    ConstruireMenusVues();
+}
+
+void TFeuilleClasse::SerieChangee(int periode, int serie) {
+    // A title, a maximum, a weight...: the column, and the period's averages.
+    if (!seriesEnAttente.contains(std::pair(periode, serie)))
+        seriesEnAttente.append({periode, serie});
+    EleveEnAttente(periode, 0);
+    if (!document->EnLot()) RafraichirNotesEnAttente();
 }
 
 void TFeuilleClasse::NoteChangee(int periode, int serie, int eleve) {
@@ -1142,25 +1195,18 @@ bool TFeuilleClasse::EnregistrerVers(const QString& cheminCible) {
         Erreur(this, erreur);
         return false;
     }
-    chemin = cible;
     return true;
 }
 
 void TFeuilleClasse::AjouterAHistorique() {
-    if (chemin.isEmpty()) return;
-    Options::AjouterFichierHistorique(chemin);
-    if (Options::UtiliserHistorique()) {
-        ReconstruireHistorique();
-        gestionnaire->NotifHistorique();
-    }
+    gestionnaire->AjouterAHistorique(CheminFichier());
 }
 
 bool TFeuilleClasse::Enregistrer() {
     if (!QuestionAncienFormat()) return false;
     bool enregistre;
-    if (!chemin.isEmpty()) {
-        enregistre = EnregistrerVers(chemin);
-        NotifTitre();
+    if (!CheminFichier().isEmpty()) {
+        enregistre = EnregistrerVers(CheminFichier());
         AjouterAHistorique();
     } else {
         // Saving under a new name does the caption and the history itself.
@@ -1173,15 +1219,15 @@ bool TFeuilleClasse::EnregistrerSous() {
     if (!QuestionAncienFormat()) return false;
     TDemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer sous ...");
-    demande.nomFichier = chemin;
-    demande.dossier = chemin.isEmpty() ? gestionnaire->DossierOuverture() : QString();
+    demande.nomFichier = CheminFichier();
+    demande.dossier = CheminFichier().isEmpty() ? gestionnaire->DossierOuverture() : QString();
     demande.filtre = QStringLiteral("Fichier Tavelin *.tav |*.tav");
     demande.extensionParDefaut = QStringLiteral("tav");
     const QString choisi = Interlocuteur().FichierAEnregistrer(this, demande);
     bool enregistre = false;
     if (!choisi.isEmpty()) {
+        // A new name reaches the caption through the document's signal.
         enregistre = EnregistrerVers(choisi);
-        NotifTitre();
     }
     AjouterAHistorique();
     return enregistre;
@@ -1189,8 +1235,8 @@ bool TFeuilleClasse::EnregistrerSous() {
 
 void TFeuilleClasse::NotifEnregistrer() {
     if (!QuestionAncienFormat()) return;
-    if (!chemin.isEmpty()) {
-        EnregistrerVers(chemin);
+    if (!CheminFichier().isEmpty()) {
+        EnregistrerVers(CheminFichier());
     } else {
         TDemandeFichier demande;
         demande.titre = QStringLiteral("Enregistrer sous ...");
@@ -1200,7 +1246,6 @@ void TFeuilleClasse::NotifEnregistrer() {
         const QString choisi = Interlocuteur().FichierAEnregistrer(this, demande);
         if (!choisi.isEmpty()) EnregistrerVers(choisi);
     }
-    NotifTitre();
 }
 
 void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
@@ -1219,10 +1264,7 @@ void TFeuilleClasse::closeEvent(QCloseEvent* evenement) {
             return;
         }
     }
-    if (!chemin.isEmpty()) {
-        Options::AjouterFichierHistorique(chemin);
-        if (Options::UtiliserHistorique()) gestionnaire->NotifHistorique();
-    }
+    gestionnaire->AjouterAHistorique(CheminFichier());
     gestionnaire->NotifFeuilleFermee(this);
     evenement->accept();
 }
@@ -1250,8 +1292,9 @@ void TFeuilleClasse::CommandeImprimer() {
 }
 
 void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
-    const QString nom = NomSansDossier(chemin.isEmpty() ? fichier->NomFichier() : chemin);
-    if (fichier->EstModifie() || chemin.isEmpty()) {
+    const QString nom =
+        NomSansDossier(CheminFichier().isEmpty() ? fichier->NomFichier() : CheminFichier());
+    if (fichier->EstModifie() || CheminFichier().isEmpty()) {
         Information(this, QStringLiteral("Le fichier \"") + nom +
                               QStringLiteral("\" a été modifié. Vous devez l'enregistrer avant de "
                                              "pouvoir le copier sur disquette."));
@@ -1275,7 +1318,7 @@ void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
     QString erreur;
     QByteArray octets;
     Tav::TEcritureSure cible(destination);
-    if (!Tav::LireFichierOrdinaire(chemin, 64 * 1024 * 1024, octets, &erreur)) {
+    if (!Tav::LireFichierOrdinaire(CheminFichier(), 64 * 1024 * 1024, octets, &erreur)) {
         erreur = QStringLiteral("Le fichier à copier est illisible : ") + erreur;
     } else if (!cible.Ouvrir()) {
         erreur = cible.Cause();
@@ -1324,16 +1367,17 @@ void TFeuilleClasse::CopierSurLecteur(const QString& lecteur) {
 }
 
 void TFeuilleClasse::EnvoyerParCourrier() {
-    if (fichier->EstModifie() || chemin.isEmpty()) {
+    if (fichier->EstModifie() || CheminFichier().isEmpty()) {
         // Sending the copy on disk would send something else than what the teacher sees.
         Information(
             this, QStringLiteral("Le fichier \"") +
-                      NomSansDossier(chemin.isEmpty() ? fichier->NomFichier() : chemin) +
+                      NomSansDossier(CheminFichier().isEmpty() ? fichier->NomFichier()
+                                                               : CheminFichier()) +
                       QStringLiteral("\" a été modifié. Vous devez l'enregistrer avant de pouvoir "
                                      "l'envoyer par courrier électronique."));
         return;
     }
-    Programme::EnvoyerParCourrier(this, chemin);
+    Programme::EnvoyerParCourrier(this, CheminFichier());
 }
 
 void TFeuilleClasse::CollerNomsEleves() {
@@ -1354,9 +1398,8 @@ void TFeuilleClasse::CollerNomsEleves() {
                          QStringLiteral("\"."));
         noms = noms.mid(0, 50);
     }
+    // The document's signal rebuilds the lists and the grids.
     fichier->ModifierListeEleves(noms);
-    RafraichirListesEleves();
-    RafraichirGrilles(true);
     NotifOnglets();
 }
 
@@ -1365,8 +1408,6 @@ void TFeuilleClasse::CollerDatesNaissance() {
     const QStringList dates = LignesPressePapiers();
     if (!Tav::TexteEnregistrable(this, dates.join(QLatin1Char('\n')))) return;
     fichier->ModifierDatesNaissance(dates);
-    fichier->InvaliderCalculs();
-    RafraichirListesEleves();
     NotifOnglets();
 }
 
@@ -1391,11 +1432,12 @@ void TFeuilleClasse::CommandeCreerListe() {
     if (fichier->NombreEleves() != 0) return;
     TFormCreerListeEleves dialogue(this, logo, fichier->Classe());
     if (dialogue.exec() != QDialog::Accepted) return;
-    dialogue.AppliquerA(*fichier);
-    RafraichirListesEleves();
-    RafraichirGrilles(true);
+    {
+        // Names, dates and repeaters: the views are rebuilt once, when the list is complete.
+        TDocumentClasse::TLot lot(*document);
+        dialogue.AppliquerA(*fichier);
+    }
     NotifOnglets();
-    NotifTitre();
 }
 
 void TFeuilleClasse::CommandeAjouterSerie() {
@@ -1419,7 +1461,6 @@ void TFeuilleClasse::SerieAjoutee(int periode) {
     fichier->MarquerPeriode(periode, true);
     ChoisirPage(PageNotes);
     if (periode != periodeCourante) ChoisirPeriode(periode - 1);
-    RafraichirGrilles(true);
     // Ready for typing: the first student's cell of the new column.
     auto* notes = dynamic_cast<TGrilleGeneriqueTavelin*>(grilles.notes);
     if (notes && fichier->NombreEleves() > 0) {
@@ -1435,8 +1476,8 @@ void TFeuilleClasse::CommandeInformationsSeries() {
     if (fichier->NombreSeriesAnnee() == 0) return;
     TFormInformationsSeriesDeNotes dialogue(this, logo, fichier);
     dialogue.Selectionner(periodeCourante);
+    // Each change is announced by the document; the grids behind the dialog follow once, when
+    // it closes.
+    TDocumentClasse::TLot lot(*document);
     dialogue.exec();
-    for (int p = 1; p <= fichier->NombrePeriodes(); ++p)
-        fichier->MarquerPeriode(p, true);
-    RafraichirGrilles(false);
 }

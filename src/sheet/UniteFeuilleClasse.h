@@ -49,7 +49,8 @@ public:
     TFichierTav& Fichier() { return *fichier; }
     const TFichierTav& Fichier() const { return *fichier; }
     // Full path of the class file; empty for a class never saved.
-    QString CheminFichier() const { return chemin; }
+    // Where the class lives on disk; empty for a new class not saved yet.
+    QString CheminFichier() const;
     QString NomClasse() const;
     QString Matiere() const;
     QString Enseignant() const;
@@ -85,7 +86,6 @@ public:
     void BoutonMoyennes();
     void BoutonNotes();
     void EquilibrerPanneaux();
-    void ReconstruireHistorique();
     // The sheet became the active child: it selects its class tab.
     void Activation();
     // Enables every command of the sheet's menus (and so its shortcut) as the class allows now.
@@ -206,9 +206,21 @@ private:
     void ConnecterDocument();
     void NoteChangee(int periode, int serie, int eleve);
     void PointsChange(int periode, int eleve);
+    void SerieChangee(int periode, int serie);
     void EleveEnAttente(int periode, int eleve);
-    // The marks changed during a batch of the document, refreshed once when it ends.
+    // What changed in the class beyond marks: the views to rebuild.
+    enum TChangement {
+        ChangementEleves = 1,
+        ChangementSeries = 2,
+        ChangementCalculs = 4,
+        ChangementAppreciations = 8,
+        ChangementClasse = 16,
+    };
+    // Outside a batch the views follow at once; in a batch, once when it ends.
+    void Changement(int quoi);
+    void RafraichirEnAttente();
     void RafraichirNotesEnAttente();
+    void ReconstruireOngletsPeriodes();
 
     TGestionnaireClasses* gestionnaire = nullptr;
     std::unique_ptr<TDocumentClasse> document;
@@ -217,7 +229,7 @@ private:
     // whose marks changed, or 0 for several.
     QList<std::pair<int, int>> seriesEnAttente;
     QList<std::pair<int, int>> elevesEnAttente;
-    QString chemin;
+    int changementsEnAttente = 0; // TChangement flags
     QPixmap logo;
     int periodeCourante = 1;
     TGrilles grilles;

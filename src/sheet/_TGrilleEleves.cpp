@@ -265,14 +265,7 @@ void TGrilleElevesTavelin::ModifierEleve(int s) {
                                 f.EstRedoublant(s), f.DateNaissance(s), f.NomEleve(s));
     if (dialogue.exec() != QDialog::Accepted) return;
     f.ModifierEleve(s, dialogue.Nom(), dialogue.Redoublant(), dialogue.DateNaissance());
-    NotifEleves(0, 0);
-    if (TFeuilleClasse* feuille = Feuille()) {
-        const int p = feuille->PeriodeCourante();
-        feuille->NotifNotes(p);
-        feuille->NotifMoyennes(p, 0);
-        feuille->NotifTitre();
-        feuille->NotifEleves(0, 0);
-    }
+    ApresChangementEleves();
 }
 
 void TGrilleElevesTavelin::AjouterEleve() {
@@ -287,17 +280,9 @@ void TGrilleElevesTavelin::AjouterEleve() {
 }
 
 void TGrilleElevesTavelin::ApresChangementEleves() {
-    TFeuilleClasse* feuille = Feuille();
-    const int p = feuille ? feuille->PeriodeCourante() : Periode();
-    if (feuille) feuille->NotifMoyennes(p, 0);
-    NotifEleves(0, 0);
-    if (feuille) {
-        feuille->NotifNotes(p);
-        feuille->NotifTitre();
-        // The number of marks in the labels follows the number of students.
-        feuille->NotifStatut(0);
-        feuille->NotifEleves(0, 0);
-    }
+    // In a sheet, the document's signal rebuilds every list and grid; a grid outside one
+    // refreshes itself.
+    if (!Feuille()) NotifEleves(0, 0);
 }
 
 // ---- Student list of the graph page ----------------------------------------------------------

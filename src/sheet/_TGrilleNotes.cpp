@@ -212,7 +212,7 @@ void TGrilleNotesTavelin::CelluleEditee(int colonne, int ligne, const QString& t
         Fichier()->ModifierNote(p, j, texte, ligne);
     } else if (ligne == N() + Tav::LigneCommentaire) {
         Fichier()->ModifierCommentaire(p, j, texte);
-        NotifColonne(colonne);
+        if (!Feuille()) NotifColonne(colonne);
     }
 }
 
@@ -497,11 +497,8 @@ void TGrilleNotesTavelin::DeplacerSerie(int j, int periodeCible) {
         Erreur(this, e.Message());
         return;
     }
-    NotifPeriode(p, 0);
-    if (Feuille()) {
-        Feuille()->NotifMoyennes(p, 0);
-        Feuille()->NotifStatut(0);
-    }
+    // In a sheet, the document's signal refreshes the grids and the labels.
+    if (!Feuille()) NotifPeriode(p, 0);
 }
 
 void TGrilleNotesTavelin::CopierNotes(int j, bool avecStatistiques) {
@@ -564,45 +561,48 @@ void TGrilleNotesTavelin::CollerNote(int j, int eleve) {
     Fichier()->ModifierNote(Periode(), j, lignes.first(), eleve);
 }
 
-void TGrilleNotesTavelin::AttributModifie(int colonne, bool moyennes, bool redessiner) {
-    NotifColonne(colonne);
-    if (!Feuille()) return;
-    if (moyennes) Feuille()->NotifMoyennes(Periode(), 0);
+void TGrilleNotesTavelin::AttributModifie(int colonne, bool redessiner) {
+    // In a sheet, the document's signal refreshes the column and the period's averages.
+    if (!Feuille()) {
+        NotifColonne(colonne);
+        return;
+    }
+    // A new maximum changes the colours of the marks in every grid.
     if (redessiner) Feuille()->NotifRedessiner();
 }
 
 void TGrilleNotesTavelin::ChoisirDate(int j, const QString& date) {
     Fichier()->ModifierDateSerie(Periode(), j, date);
-    AttributModifie(j - 1, false, false);
+    AttributModifie(j - 1, false);
 }
 
 void TGrilleNotesTavelin::ChoisirCompte(int j, const QString& valeur) {
     if (Fichier()->CompteDansMoyenne(Periode(), j) == valeur) return;
     Fichier()->ModifierCompteDansMoyenne(Periode(), j, valeur);
-    AttributModifie(j - 1, true, false);
+    AttributModifie(j - 1, false);
 }
 
 void TGrilleNotesTavelin::ChoisirCoefficient(int j, const QString& valeur) {
     if (Fichier()->Coefficient(Periode(), j) == valeur) return;
     Fichier()->ModifierCoefficient(Periode(), j, valeur);
-    AttributModifie(j - 1, true, false);
+    AttributModifie(j - 1, false);
 }
 
 void TGrilleNotesTavelin::ChoisirNoteSur(int j, const QString& valeur) {
     if (Fichier()->NoteSur(Periode(), j) == valeur) return;
     Fichier()->ModifierNoteSur(Periode(), j, valeur);
-    AttributModifie(j - 1, true, true);
+    AttributModifie(j - 1, true);
 }
 
 void TGrilleNotesTavelin::ChoisirOral(int j, bool oral) {
     const QString valeur = oral ? QStringLiteral("Oral") : QStringLiteral("Ecrit");
     if (Fichier()->OralEcrit(Periode(), j) == valeur) return;
     Fichier()->ModifierOral(Periode(), j, oral);
-    AttributModifie(j - 1, false, false);
+    AttributModifie(j - 1, false);
 }
 
 void TGrilleNotesTavelin::ChoisirType(int j, const QString& type) {
     if (!Tav::TexteEnregistrable(this, type)) return;
     Fichier()->ModifierTypeNotes(Periode(), j, type);
-    AttributModifie(j - 1, false, false);
+    AttributModifie(j - 1, false);
 }

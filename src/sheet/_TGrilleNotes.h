@@ -83,7 +83,7 @@ private:
     void AbandonnerEdition();
     void SelectionnerEtEditer(int colonne, int ligne);
     void NoteModifiee(int colonne, int ligne);
-    void AttributModifie(int colonne, bool moyennes, bool redessiner);
+    void AttributModifie(int colonne, bool redessiner);
     QString EnTete(int j) const;
     QStringList LignesInformation(int j) const;
 

@@ -23,10 +23,8 @@ void TFeuilleClasse::CommandeAjouterEleve() {
     TFormModifierEleve dialogue(this, QStringLiteral("Ajouter un élève"), false, QString(),
                                 QString());
     if (dialogue.exec() != QDialog::Accepted) return;
+    // The document's signal rebuilds the lists, the grids and the caption.
     fichier->AjouterEleve(dialogue.Nom(), dialogue.DateNaissance(), dialogue.Redoublant());
-    RafraichirGrilles(true);
-    NotifEleves(0, 0);
-    NotifTitre();
 }
 
 void TFeuilleClasse::CommandeSupprimerEleve() {
@@ -38,9 +36,6 @@ void TFeuilleClasse::CommandeSupprimerEleve() {
                                   TIcone::Question))
         return;
     fichier->SupprimerEleve(s);
-    RafraichirGrilles(true);
-    NotifEleves(0, 0);
-    NotifTitre();
 }
 
 void TFeuilleClasse::CommandeModifierEleve() {
@@ -51,7 +46,4 @@ void TFeuilleClasse::CommandeModifierEleve() {
                                 fichier->NomEleve(s));
     if (dialogue.exec() != QDialog::Accepted) return;
     fichier->ModifierEleve(s, dialogue.Nom(), dialogue.Redoublant(), dialogue.DateNaissance());
-    RafraichirGrilles(false);
-    NotifEleves(0, 0);
-    NotifTitre();
 }

@@ -2,11 +2,15 @@
 
 #include "UniteFeuilleClasse.h"
 #include "tavX_documentClasse.h"
+#include "tavX_menuHistorique.h"
+#include "tavX_options.h"
 #include "tavX_reglages.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace {
 
@@ -25,6 +29,44 @@ TGestionnaireClasses::TGestionnaireClasses(QMdiArea* zone, QWidget* fenetre, QOb
     : QObject(parent), zone(zone), fenetre(fenetre) {
     qRegisterMetaType<TDocumentClasse*>();
     connect(zone, &QMdiArea::subWindowActivated, this, &TGestionnaireClasses::SousFenetreActivee);
+    // The history menus follow the history and its settings, whoever writes them.
+    TReglages& reglages = TReglages::Instance();
+    connect(&reglages, &TReglages::modifie, this, [this](const QString& cle) {
+        if (cle == QLatin1String("Historique") || cle == QLatin1String("utiliserHistorique") ||
+            cle == QLatin1String("nbFichiersHistorique"))
+            historiqueARafraichir = true;
+    });
+    connect(&reglages, &TReglages::modificationsTerminees, this, [this] {
+        if (std::exchange(historiqueARafraichir, false)) ReconstruireMenusHistorique();
+    });
+}
+
+// ---- File history ------------------------------------------------------------------------------
+
+void TGestionnaireClasses::AjouterAHistorique(const QString& chemin) {
+    if (chemin.isEmpty()) return;
+    // The settings announce the new history: the menus follow.
+    Options::AjouterFichierHistorique(chemin);
+}
+
+void TGestionnaireClasses::SuivreMenuHistorique(QMenu* menu, QAction* quitter) {
+    if (!menu || !quitter) return;
+    menusHistorique.append({menu, quitter});
+    QPointer<TGestionnaireClasses> moi(this);
+    MenuHistorique::Reconstruire(menu, quitter, [moi](const QString& chemin) {
+        if (moi) moi->OuvrirOuMontrer(chemin);
+    });
+}
+
+void TGestionnaireClasses::ReconstruireMenusHistorique() {
+    historiqueARafraichir = false;
+    menusHistorique.removeIf([](const TMenuHistorique& m) { return !m.menu || !m.quitter; });
+    QPointer<TGestionnaireClasses> moi(this);
+    for (const TMenuHistorique& m : std::as_const(menusHistorique))
+        MenuHistorique::Reconstruire(m.menu, m.quitter, [moi](const QString& chemin) {
+            if (moi) moi->OuvrirOuMontrer(chemin);
+        });
+    emit historiqueChange();
 }
 
 void TGestionnaireClasses::SousFenetreActivee(QMdiSubWindow* sous) {

@@ -3,8 +3,9 @@
 // knows which one is active (and so the active class document), opens a file or shows it when it
 // is open already, saves them all, closes them with their questions, and offers the sheets what
 // they used to ask the main window: the opening folder, the logo, the options dialog, a status
-// message. What the frame must do in answer (class tabs, shared buttons, history menu...) goes
-// out as signals the main window connects to.
+// message. It keeps the file history and the history items of every "&Fichier" menu. What the
+// frame must do in answer (class tabs, shared buttons...) goes out as signals the main window
+// connects to.
 #include <QList>
 #include <QObject>
 #include <QPixmap>
@@ -12,8 +13,10 @@
 #include <QString>
 #include <functional>
 
+class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QWidget;
 class TDocumentClasse;
 class TFeuilleClasse;
@@ -72,11 +75,20 @@ public:
     void CommandeOptions();
     void AfficherMessage(const QString& texte, int duree) { emit messageStatut(texte, duree); }
 
+    // ---- File history -------------------------------------------------------------------------
+    // Puts the path at the head of the history of opened files.
+    void AjouterAHistorique(const QString& chemin);
+    // The menu shows the history after its "quitter" item, now and after every change of the
+    // history or of its settings, for as long as the menu exists. A click opens the file or
+    // shows it.
+    void SuivreMenuHistorique(QMenu* menu, QAction* quitter);
+    // Rebuilds the history items of every menu followed.
+    void ReconstruireMenusHistorique();
+
     // ---- Announcements from the sheets --------------------------------------------------------
     // Shows a new sheet in the area, maximized.
     QMdiSubWindow* AjouterFeuille(TFeuilleClasse* feuille);
     void NotifBoutons() { emit boutonsAActualiser(); }
-    void NotifHistorique() { emit historiqueChange(); }
     void NotifOngletsClasses() { emit ongletsAActualiser(); }
     void NotifFeuilleFermee(TFeuilleClasse* feuille) { emit feuilleFermee(feuille); }
     void NotifActivation(TFeuilleClasse* feuille) { emit feuilleActivee(feuille); }
@@ -91,6 +103,7 @@ signals:
     // The active class changed (nullptr when none is left).
     void documentActifChange(TDocumentClasse* document);
     void boutonsAActualiser();
+    // The history items were rebuilt.
     void historiqueChange();
     void ongletsAActualiser();
     void messageStatut(const QString& texte, int duree);
@@ -103,4 +116,10 @@ private:
     QPixmap logo;
     QString dossierOuverture;
     QPointer<TDocumentClasse> documentActif;
+    struct TMenuHistorique {
+        QPointer<QMenu> menu;
+        QPointer<QAction> quitter;
+    };
+    QList<TMenuHistorique> menusHistorique;
+    bool historiqueARafraichir = false;
 };

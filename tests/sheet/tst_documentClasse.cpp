@@ -1,6 +1,7 @@
 // The class document: every change of the class file, whoever makes it, is announced once by the
 // document's signal for what changed, and the sheet's light and caption follow the modified flag
-// at once, without the main window's timer.
+// at once, without the main window's timer; the sheet's views follow every change made on the
+// class file alone, as if the class had been read again.
 #include "../app/soutien_gui.h"
 
 #include "_TGrilleNotes.h"
@@ -40,6 +41,21 @@ class TestDocumentClasse : public QObject {
                 espions[m.name()] = std::make_unique<QSignalSpy>(&d, m);
         }
         return espions;
+    }
+
+    // Every cell of the three grids of the grades page and the labels of the bottom bar.
+    static QStringList Vue(TFeuilleClasse* f) {
+        QStringList vue{f->Label1()->text(), f->Label2()->text(), f->Label3()->text()};
+        for (TGrilleFeuille* g : {f->Grilles().eleves, f->Grilles().notes, f->Grilles().moyennes}) {
+            auto* grille = dynamic_cast<TGrilleGeneriqueTavelin*>(g);
+            vue << QStringLiteral("%1×%2")
+                       .arg(grille->NombreColonnes())
+                       .arg(grille->NombreLignes());
+            for (int l = 0; l < grille->NombreLignes(); ++l)
+                for (int c = 0; c < grille->NombreColonnes(); ++c)
+                    vue << grille->Texte(c, l);
+        }
+        return vue;
     }
 
 private slots:
@@ -158,12 +174,20 @@ private slots:
         QTest::newRow("appréciation") << 5 << QByteArray("appreciationsChangees") << 1;
         QTest::newRow("classe") << 6 << QByteArray("identiteChangee") << 1;
         QTest::newRow("arrondi") << 7 << QByteArray("reglagesCalculChanges") << 1;
+        QTest::newRow("élève supprimé") << 8 << QByteArray("elevesChanges") << 1;
+        QTest::newRow("élève renommé") << 9 << QByteArray("elevesChanges") << 1;
+        QTest::newRow("liste remplacée") << 10 << QByteArray("elevesChanges") << 1;
+        QTest::newRow("série supprimée") << 11 << QByteArray("seriesChangees") << 1;
+        QTest::newRow("série descendue") << 12 << QByteArray("seriesChangees") << 1;
+        QTest::newRow("noté sur") << 13 << QByteArray("serieChangee") << 1;
+        QTest::newRow("oral") << 14 << QByteArray("serieChangee") << 1;
+        QTest::newRow("intitulé") << 15 << QByteArray("serieChangee") << 1;
     }
     void chaqueModificationSAnnonceUneFois() {
         QFETCH(int, cas);
         QFETCH(QByteArray, signal);
         QFETCH(int, fois);
-        TFeuilleClasse* f = Ouvrir(3, {1});
+        TFeuilleClasse* f = Ouvrir(3, {2});
         QVERIFY(f);
         TFichierTav& c = f->Fichier();
         auto espions = Espions(f->Document());
@@ -193,6 +217,31 @@ private slots:
         case 7:
             c.ModifierArrondiMoyennes(quint8(c.ArrondiMoyennes() == 1 ? 2 : 1));
             break;
+        case 8:
+            c.SupprimerEleve(2);
+            break;
+        case 9:
+            c.ModifierEleve(3, QStringLiteral("Aaron Zoé"), true, QStringLiteral("01/02/2012"));
+            break;
+        case 10:
+            c.ModifierListeEleves({QStringLiteral("Un"), QStringLiteral("Deux"),
+                                   QStringLiteral("Trois"), QStringLiteral("Quatre")});
+            break;
+        case 11:
+            c.SupprimerSerie(1, 1);
+            break;
+        case 12:
+            c.DescendreSerie(1, 1);
+            break;
+        case 13:
+            c.ModifierNoteSur(1, 2, QStringLiteral("10"));
+            break;
+        case 14:
+            c.ModifierOral(1, 1, c.OralEcrit(1, 1) != QStringLiteral("Oral"));
+            break;
+        case 15:
+            c.ModifierIntitule(1, 2, QStringLiteral("Contrôle"));
+            break;
         }
         for (const auto& [nom, espion] : espions) {
             const int attendu = nom == signal ? fois : nom == "modifieChange" ? 1 : 0;
@@ -202,6 +251,16 @@ private slots:
         QVERIFY(!f->ImageFeuRouge()->isHidden());
         // The class label follows its class at once.
         if (cas == 6) QVERIFY(f->Label2()->text().startsWith(QStringLiteral("4e Z - ")));
+
+        // Nobody refreshed the sheet by hand: it shows what the same class read again shows.
+        const QString copie = env->Chemin(QStringLiteral("relue%1.tav").arg(cas));
+        QVERIFY(f->Document().Enregistrer(copie));
+        const QStringList vue = Vue(f);
+        QVERIFY(QFile::copy(copie, copie + QStringLiteral(".tav")));
+        TFeuilleClasse* relue = fenetre->OuvrirOuMontrer(copie + QStringLiteral(".tav"));
+        QVERIFY(relue && relue != f);
+        relue->ChoisirPeriode(f->PeriodeCourante() - 1);
+        QCOMPARE(vue, Vue(relue));
     }
 };
 

@@ -1,12 +1,14 @@
-// The open classes' manager: one sheet per file, save all, closing with its question, and the
-// active class following the active sheet.
+// The open classes' manager: one sheet per file, save all, closing with its question, the
+// active class following the active sheet, and the file history of every "Fichier" menu.
 #include "../app/soutien_gui.h"
 
 #include "tavX_documentClasse.h"
 #include "tavX_gestionnaireClasses.h"
+#include "tavX_options.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSignalSpy>
 
 class TestGestionnaireClasses : public QObject {
@@ -20,6 +22,14 @@ class TestGestionnaireClasses : public QObject {
         return EcrireClasse(env->Chemin(nom + QStringLiteral(".tav")), nom, 2, {1});
     }
     TInterlocuteurTest& I() { return env->interlocuteur; }
+    // The history items after "Quitter" of a "Fichier" menu.
+    QStringList Historique(QMenu* menu) {
+        const QList<QAction*> actions = menu->actions();
+        QStringList elements;
+        for (qsizetype i = actions.indexOf(fenetre->ActionQuitter()) + 1; i < actions.size(); ++i)
+            if (!actions.at(i)->isSeparator()) elements.append(actions.at(i)->text());
+        return elements;
+    }
 
 private slots:
     void init() {
@@ -102,6 +112,35 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!f && !nouvelle);
         QVERIFY(!QFileInfo::exists(chemin));
+    }
+
+    // Every "Fichier" menu (the window's and each sheet's) shows the same history (oldest first),
+    // following a save under a new name and the history settings, whoever writes them.
+    void lHistoriqueSuitEnregistrementsEtReglages() {
+        const QString a = Classe(QStringLiteral("a"));
+        TFeuilleClasse* fa = G()->OuvrirOuMontrer(a);
+        QPointer<TFeuilleClasse> nouvelle = G()->Ouvrir(QString());
+        QVERIFY(fa && nouvelle);
+        const QString n = QDir::toNativeSeparators(a);
+        for (QMenu* menu : {fenetre->MenuFichier(), fa->MenuFichier(), nouvelle->MenuFichier()})
+            QCOMPARE(Historique(menu), QStringList{n});
+
+        const QString c = env->Chemin(QStringLiteral("c.tav"));
+        I().aEnregistrer = {c};
+        QVERIFY(nouvelle->EnregistrerSous());
+        const QStringList attendu{n, QDir::toNativeSeparators(c)};
+        for (QMenu* menu : {fenetre->MenuFichier(), fa->MenuFichier(), nouvelle->MenuFichier()})
+            QCOMPARE(Historique(menu), attendu);
+
+        // A closed sheet's menu is gone; the others follow the setting.
+        QVERIFY(G()->Fermer(nouvelle));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!nouvelle);
+        Options::ModifierUtiliserHistorique(false);
+        QVERIFY(Historique(fenetre->MenuFichier()).isEmpty());
+        QVERIFY(Historique(fa->MenuFichier()).isEmpty());
+        Options::ModifierUtiliserHistorique(true);
+        QCOMPARE(Historique(fa->MenuFichier()), attendu);
     }
 };
 

@@ -800,7 +800,8 @@ void TFeuilleClasse::ActualiserPanneaux() {
     panelElevesGraphe->AfficherGrille(eleves);
     panelNotes->AfficherGrille(fichier->NombreSeries(periodeCourante) > 0);
     panelMoyennes->AfficherGrille(fichier->NombreSeries(periodeCourante) > 0);
-    panelBilan->AfficherGrille(true);
+    // The summary grid shows or hides itself, as its view has series or not.
+    if (!grilles.bilan) panelBilan->AfficherGrille(true);
     const int periodeGraphe = tabControlGraphes->Onglet() + 1;
     panelGraphe->AfficherGrille(periodeGraphe >= 1 && periodeGraphe <= fichier->NombrePeriodes() &&
                                 fichier->NombreSeries(periodeGraphe) > 0);

@@ -565,12 +565,14 @@ void TFeuilleClasse::CreerMenus() {
 
     menuOutils = new QMenu(QStringLiteral("&Outils"), this);
     actionAppreciations =
-        Commande(this, menuOutils, QStringLiteral("&Appréciations des bulletins ..."));
+        Commande(this, menuOutils, QStringLiteral("&Appréciations des bulletins ..."),
+                 [this] { CommandeAppreciations(); });
     actionCopierAppreciations = Commande(
-        this, menuOutils, QStringLiteral("C&opier les appréciations dans le Presse-Papiers ..."));
+        this, menuOutils, QStringLiteral("C&opier les appréciations dans le Presse-Papiers ..."),
+        [this] { CommandeCopierAppreciations(); });
     actionPoints = Commande(this, menuOutils, QStringLiteral("&Points en plus ou en moins"),
                             [this] { CommandePointsPlusMoins(); });
-    Commande(this, menuOutils, QStringLiteral("&Bilan élève"));
+    Commande(this, menuOutils, QStringLiteral("&Bilan élève"), [this] { CommandeBilanEleve(); });
     menuOutils->addSeparator();
     menuOutils->addAction(TActions::Action(Id::Fusionner));
     menuOutils->addAction(TActions::Action(Id::RecupererBak));

@@ -2,6 +2,7 @@
 // scale, roundings, copies), its refresh after changes and the colours of the ranking.
 #include "../app/soutien_gui.h"
 
+#include "_FormAppreciations.h"
 #include "_FormEdit.h"
 #include "_FormHint.h"
 #include "_TGrilleBilan.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -113,6 +115,33 @@ private slots:
         f->ChoisirPage(TFeuilleClasse::PageNotes);
         f->ChoisirPage(TFeuilleClasse::PageBilans);
         QCOMPARE(g->NombreReconstructions(), avant + 1);
+    }
+
+    // Typed in the appreciations window of the "Outils" menu, an appreciation shows in the summary.
+    void appreciationsDuMenuOutils() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("w"), 3, {1});
+        TGrilleBilanTavelin* g = Grille(f);
+        f->ActualiserCommandes();
+        QAction* commande = nullptr;
+        for (QMenu* m : f->Menus())
+            for (QAction* a : m->actions())
+                if (a->text().startsWith(QStringLiteral("&Appréciations des bulletins")))
+                    commande = a;
+        QVERIFY(commande && commande->isEnabled());
+        bool ouverte = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<TFormAppreciations*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            ouverte = true;
+            QTest::keyClicks(d->Memo1(), QStringLiteral("Serieux"));
+            QCoreApplication::processEvents();
+            QCOMPARE(g->Cellule(6, 1), QStringLiteral("Serieux")); // shown behind the window
+            QTest::mouseClick(d->BoutonFermer(), Qt::LeftButton);
+        });
+        commande->trigger();
+        QVERIFY(ouverte);
+        QCOMPARE(f->Fichier().Appreciation(1, 1, 1), QStringLiteral("Serieux"));
+        QVERIFY(f->Fichier().EstModifie());
     }
 
     void copieDuneColonne() {

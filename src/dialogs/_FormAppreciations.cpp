@@ -282,6 +282,7 @@ void TFormAppreciations::ConstruireInterface() {
     ongletsColonnes = new QTabBar(this);
     ongletsColonnes->setObjectName(QStringLiteral("TabSetColonnesBulletin"));
     ongletsColonnes->setShape(QTabBar::RoundedSouth);
+    ongletsColonnes->setExpanding(false);
     for (const QString& c : fichier->ColonnesBulletin())
         ongletsColonnes->addTab(c);
     fermer = new QPushButton(QStringLiteral("&Fermer"), this);

@@ -254,7 +254,7 @@ void TGrilleBilanTavelin::Commande(int numero) {
         int echelle = numero == CmdSur20 ? 20 : 10;
         if (numero == CmdAutreEchelle &&
             !TSaisieEchelle::Demander(this, QStringLiteral("Moyennes sur"),
-                                      int(Options::MoyennesSur()), echelle))
+                                      QString::number(Options::MoyennesSur()), echelle))
             return;
         if (Options::MoyennesSur() == echelle) return;
         Options::ModifierMoyennesSur(echelle);

@@ -12,8 +12,8 @@ constexpr int EchelleMinimum = 1;
 constexpr int EchelleMaximum = 1000;
 } // namespace
 
-TSaisieEchelle::TSaisieEchelle(QWidget* owner, int echelle, const QString& legende)
-    : TFormEdit(owner, true, QString::number(echelle), legende) {}
+TSaisieEchelle::TSaisieEchelle(QWidget* owner, const QString& texteInitial, const QString& legende)
+    : TFormEdit(owner, true, texteInitial, legende) {}
 
 bool TSaisieEchelle::Lire(const QString& texte, int& echelle) {
     long double v = 0;
@@ -23,8 +23,9 @@ bool TSaisieEchelle::Lire(const QString& texte, int& echelle) {
     return true;
 }
 
-bool TSaisieEchelle::Demander(QWidget* owner, const QString& legende, int actuelle, int& echelle) {
-    TSaisieEchelle saisie(owner, actuelle, legende);
+bool TSaisieEchelle::Demander(QWidget* owner, const QString& legende, const QString& texteInitial,
+                              int& echelle) {
+    TSaisieEchelle saisie(owner, texteInitial, legende);
     if (saisie.exec() != QDialog::Accepted) return false;
     return Lire(saisie.Texte(), echelle);
 }

@@ -6,12 +6,13 @@
 class TSaisieEchelle : public TFormEdit {
     Q_OBJECT
 public:
-    TSaisieEchelle(QWidget* owner, int echelle, const QString& legende);
+    TSaisieEchelle(QWidget* owner, const QString& texteInitial, const QString& legende);
 
     // The scale a text gives, when it is a whole number from 1 to 1000.
     static bool Lire(const QString& texte, int& echelle);
-    // Asks for a scale; false when cancelled.
-    static bool Demander(QWidget* owner, const QString& legende, int actuelle, int& echelle);
+    // Asks for a scale, the field showing texteInitial; false when cancelled.
+    static bool Demander(QWidget* owner, const QString& legende, const QString& texteInitial,
+                         int& echelle);
 
     void accept() override;
 };

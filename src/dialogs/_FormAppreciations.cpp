@@ -1,5 +1,6 @@
 #include "_FormAppreciations.h"
 
+#include "tavX_codec.h"
 #include "tavX_fichierTav.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_nombres.h"
@@ -109,6 +110,26 @@ TMemoAppreciation::TMemoAppreciation(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
     setToolTip(QStringLiteral("Champ pour entrer les appréciations. Il suffit d'appuyer sur "
                               "ENTREE pour passer à la suivante."));
+    // Whatever way a text came in (an input method, a drop, a key the filter above let
+    // through), a text that cannot be stored as it stands goes back to the last good one before
+    // anyone else hears of the change.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (retour) return;
+        const QString texte = toPlainText();
+        const std::optional<QString> refuse = Tav::CaractereNonRepresentable(texte);
+        if (texte.size() <= Maximum && !refuse && TexteSurUneLigne(texte) == texte) {
+            dernierTexte = texte;
+            return;
+        }
+        const int position = std::min(int(dernierTexte.size()), textCursor().position());
+        retour = true;
+        setPlainText(dernierTexte);
+        retour = false;
+        QTextCursor curseur = textCursor();
+        curseur.setPosition(position);
+        setTextCursor(curseur);
+        if (refuse) Erreur(this, Tav::MessageCaractereNonRepresentable(*refuse));
+    });
 }
 
 QString TMemoAppreciation::TexteSurUneLigne(const QString& texte) {

@@ -45,6 +45,9 @@ private:
     // Inserts a text at the cursor, as much of it as the limit leaves room for; false (after
     // the message) when it holds a character that cannot be stored.
     bool Inserer(const QString& texte);
+
+    QString dernierTexte; // the last text that could be stored
+    bool retour = false;  // the memo is going back to it
 };
 
 class TFormAppreciations : public QDialog {

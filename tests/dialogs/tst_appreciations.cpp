@@ -158,6 +158,11 @@ private slots:
         QCOMPARE(f->Appreciation(1, 1, 1), QStringLiteral("Bon travail à poursuivre sans faute"));
         QCOMPARE(interlocuteur->boites.size(), 1);
         QVERIFY(interlocuteur->boites.first().texte.contains(QStringLiteral("Ł")));
+        // Nor through another way in (an input method, a drop).
+        d.Memo1()->insertPlainText(QStringLiteral("€Ł"));
+        QCOMPARE(d.Memo1()->toPlainText(), QStringLiteral("Bon travail à poursuivre sans faute"));
+        QCOMPARE(f->Appreciation(1, 1, 1), QStringLiteral("Bon travail à poursuivre sans faute"));
+        QCOMPARE(interlocuteur->boites.size(), 2);
         // At most 255 characters.
         QApplication::clipboard()->setText(QString(300, QLatin1Char('x')));
         d.Memo1()->paste();

@@ -2,11 +2,13 @@
 // the three grids, switching period, and repainting when nothing changed. Runs offscreen.
 #include "UniteFeuilleClasse.h"
 #include "UnitePrincipale.h"
+#include "_TGrilleBilan.h"
 #include "_TGrilleGenerique.h"
 #include "classe_maximale.h"
 #include "tavX_fichierTav.h"
 #include "tavX_globales.h"
 #include "tavX_options.h"
+#include "tavX_rangeeOnglets.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -132,6 +134,45 @@ void BM_RepeindreSansChangement(benchmark::State& state) {
         d.Repeindre();
 }
 BENCHMARK(BM_RepeindreSansChangement)->Unit(benchmark::kMillisecond);
+
+// The year view of the summary page, per-type and written/oral columns on: rebuilt and painted,
+// after every average was invalidated (state.range(0) == 1) or from warm caches (0).
+void BM_BilanAnnuel(benchmark::State& state) {
+    Fixture& d = Donnees();
+    Options::ModifierMoyenneParTypeDeNotes(true);
+    Options::ModifierMoyennesEcritEtOral(true);
+    d.feuille->ChoisirPage(TFeuilleClasse::PageBilans);
+    d.feuille->TabControlGrillesBilan()->Choisir(d.feuille->Fichier().NombrePeriodes());
+    QApplication::processEvents();
+    auto* bilan = dynamic_cast<TGrilleBilanTavelin*>(d.feuille->Grilles().bilan);
+    if (!bilan || bilan->Masquee()) {
+        state.SkipWithError("pas de grille des bilans");
+        return;
+    }
+    const bool invalider = state.range(0) == 1;
+    for (auto _ : state) {
+        if (invalider) d.feuille->NotifToutRecalculer();
+        bilan->Reconstruire();
+        bilan->viewport()->repaint();
+    }
+    state.counters["colonnes"] = bilan->NombreColonnes();
+    d.feuille->ChoisirPage(TFeuilleClasse::PageNotes);
+}
+BENCHMARK(BM_BilanAnnuel)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The texts alone of that view (the routine the page and the command line share), after every
+// average was invalidated.
+void BM_BilanAnnuelTextes(benchmark::State& state) {
+    Fixture& d = Donnees();
+    Bilan::TReglages r = Bilan::TReglages::DesOptions();
+    r.parType = r.ecritOral = true;
+    TFichierTav& f = d.feuille->Fichier();
+    for (auto _ : state) {
+        f.InvaliderCalculs();
+        benchmark::DoNotOptimize(Bilan::Calculer(f, f.NombrePeriodes() + 1, r));
+    }
+}
+BENCHMARK(BM_BilanAnnuelTextes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -13,6 +13,7 @@ int CommandeInfo(const QStringList& args);
 int CommandeConvert(const QStringList& args);
 int CommandeCheck(const QStringList& args);
 int CommandeAverages(const QStringList& args);
+int CommandeSummary(const QStringList& args);
 
 namespace Cli {
 // Writes UTF-8 text to standard output / standard error.

@@ -25,6 +25,7 @@ const Commande commandes[] = {
     {"convert", CommandeConvert, "enregistre un fichier de classe au format actuel"},
     {"check", CommandeCheck, "vérifie un ou plusieurs fichiers de classe"},
     {"averages", CommandeAverages, "calcule moyennes, statistiques et classements (JSON)"},
+    {"summary", CommandeSummary, "grille des bilans d'une période ou de l'année (JSON)"},
 };
 
 void AideGenerale() {

@@ -560,12 +560,14 @@ void TFeuilleClasse::CreerMenus() {
 
     menuOutils = new QMenu(QStringLiteral("&Outils"), this);
     actionAppreciations =
-        Commande(this, menuOutils, QStringLiteral("&Appréciations des bulletins ..."));
+        Commande(this, menuOutils, QStringLiteral("&Appréciations des bulletins ..."),
+                 [this] { CommandeAppreciations(); });
     actionCopierAppreciations = Commande(
-        this, menuOutils, QStringLiteral("C&opier les appréciations dans le Presse-Papiers ..."));
+        this, menuOutils, QStringLiteral("C&opier les appréciations dans le Presse-Papiers ..."),
+        [this] { CommandeCopierAppreciations(); });
     actionPoints = Commande(this, menuOutils, QStringLiteral("&Points en plus ou en moins"),
                             [this] { CommandePointsPlusMoins(); });
-    Commande(this, menuOutils, QStringLiteral("&Bilan élève"));
+    Commande(this, menuOutils, QStringLiteral("&Bilan élève"), [this] { CommandeBilanEleve(); });
     menuOutils->addSeparator();
     menuOutils->addAction(TActions::Action(Id::Fusionner));
     menuOutils->addAction(TActions::Action(Id::RecupererBak));
@@ -788,7 +790,8 @@ void TFeuilleClasse::ActualiserPanneaux() {
     panelElevesGraphe->AfficherGrille(eleves);
     panelNotes->AfficherGrille(fichier->NombreSeries(periodeCourante) > 0);
     panelMoyennes->AfficherGrille(fichier->NombreSeries(periodeCourante) > 0);
-    panelBilan->AfficherGrille(true);
+    // The summary grid shows or hides itself, as its view has series or not.
+    if (!grilles.bilan) panelBilan->AfficherGrille(true);
     const int periodeGraphe = tabControlGraphes->Onglet() + 1;
     panelGraphe->AfficherGrille(periodeGraphe >= 1 && periodeGraphe <= fichier->NombrePeriodes() &&
                                 fichier->NombreSeries(periodeGraphe) > 0);

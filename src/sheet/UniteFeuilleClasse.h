@@ -190,6 +190,10 @@ private:
     void TerminerSaisies();
     // "&Points en plus ou en moins" (tavX_commandePoints.cpp).
     void CommandePointsPlusMoins();
+    // The report-card appreciations and the student summary (tavX_commandesAppreciations.cpp).
+    void CommandeAppreciations();
+    void CommandeCopierAppreciations();
+    void CommandeBilanEleve();
     void ConstruireMenusVues();
     void PreparerMenuCopier();
     void ActiverMenuFichier();

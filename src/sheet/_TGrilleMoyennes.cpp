@@ -10,6 +10,7 @@
 #include "tavX_nombres.h"
 #include "tavX_options.h"
 #include "tavX_panneauGrille.h"
+#include "tavX_saisieEchelle.h"
 #include "tavX_saisieTexte.h"
 
 #include <QApplication>
@@ -27,36 +28,6 @@ constexpr int ColonneBrute = 0;
 constexpr int ColonneArrondie = 1;
 constexpr int ColonnePoints = 2;
 constexpr int ColonneBulletin = 3;
-constexpr int EchelleMinimum = 1;
-constexpr int EchelleMaximum = 1000;
-
-// The value-entry dialog for a scale: a whole number from 1 to 1000. Any other number is
-// refused as the dialog refuses a text that is not a number, and the dialog stays open.
-class TSaisieEchelle : public TFormEdit {
-public:
-    using TFormEdit::TFormEdit;
-
-    static bool Lire(const QString& texte, int& echelle) {
-        long double v = 0;
-        if (!Tav::LireNombre(texte, v)) return false;
-        if (v != std::floor(v) || v < EchelleMinimum || v > EchelleMaximum) return false;
-        echelle = int(v);
-        return true;
-    }
-
-    void accept() override {
-        const QString texte = Champ()->text();
-        int echelle = 0;
-        // A blank text or a text that is not a number: the dialog's own messages.
-        if (!texte.trimmed().isEmpty() && Tav::EstNombre(texte) && !Lire(texte, echelle)) {
-            Erreur(this, MessageValeurIncorrecte());
-            Champ()->clear();
-            Champ()->setFocus();
-            return;
-        }
-        TFormEdit::accept();
-    }
-};
 
 // The points stored by the commands "- 2" .. "+ 2" (empty: no points).
 QString PointsDeCommande(int numero) {
@@ -371,9 +342,8 @@ bool TGrilleMoyennesTavelin::DemanderPoints(QString& texte) {
 }
 
 bool TGrilleMoyennesTavelin::DemanderEchelle(int& echelle) {
-    TSaisieEchelle saisie(this, true, QString(), QStringLiteral("Moyennes exprimées sur"));
-    if (saisie.exec() != QDialog::Accepted) return false;
-    return TSaisieEchelle::Lire(saisie.Texte(), echelle);
+    return TSaisieEchelle::Demander(this, QStringLiteral("Moyennes exprimées sur"), QString(),
+                                    echelle);
 }
 
 void TGrilleMoyennesTavelin::CopierColonne(int colonne) {

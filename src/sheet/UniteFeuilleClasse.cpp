@@ -524,8 +524,8 @@ void TFeuilleClasse::CreerMenus() {
         this, menuSeries, QStringLiteral("&Ajouter une série de notes ..."),
         [this] { CommandeAjouterSerie(); }, QKeySequence(Qt::CTRL | Qt::Key_Insert));
     actionSupprimerSeries =
-        Commande(this, menuSeries, QStringLiteral("&Supprimer des séries de notes ..."), {},
-                 QKeySequence(Qt::CTRL | Qt::Key_Delete));
+        Commande(this, menuSeries, QStringLiteral("&Supprimer des séries de notes ..."),
+                 [this] { CommandeSupprimerSeries(); }, QKeySequence(Qt::CTRL | Qt::Key_Delete));
     menuSeries->addSeparator();
     actionCreerSerie =
         Commande(this, menuSeries,
@@ -533,7 +533,8 @@ void TFeuilleClasse::CreerMenus() {
     actionTransformerSerie =
         Commande(this, menuSeries, QStringLiteral("&Transformer une série de notes ..."));
     actionReorganiser =
-        Commande(this, menuSeries, QStringLiteral("&Réorganiser les séries de notes ..."));
+        Commande(this, menuSeries, QStringLiteral("&Réorganiser les séries de notes ..."),
+                 [this] { CommandeReorganiser(); });
     actionInformationsSeries =
         Commande(this, menuSeries, QStringLiteral("&Informations sur les séries de notes ..."),
                  [this] { CommandeInformationsSeries(); });

@@ -5,8 +5,12 @@
 #include "tavX_nombres.h"
 #include "tavX_selecteurDate.h"
 
+#include <QButtonGroup>
 #include <QDate>
+#include <QGroupBox>
 #include <QListWidget>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace OutilsSeries {
 
@@ -72,6 +76,20 @@ void RemplirListe(QListWidget* liste, const QStringList& textes, bool cochable) 
         }
     }
     if (ligne >= 0 && ligne < liste->count()) liste->setCurrentRow(ligne);
+}
+
+QGroupBox* GroupeChoix(QWidget* parent, const QString& titre, const QStringList& choix,
+                       QButtonGroup*& groupe) {
+    auto* cadre = new QGroupBox(titre, parent);
+    auto* mise = new QVBoxLayout(cadre);
+    groupe = new QButtonGroup(cadre);
+    for (qsizetype i = 0; i < choix.size(); ++i) {
+        auto* bouton = new QRadioButton(choix.at(i), cadre);
+        groupe->addButton(bouton, int(i));
+        mise->addWidget(bouton);
+    }
+    if (!choix.isEmpty()) groupe->button(0)->setChecked(true);
+    return cadre;
 }
 
 QString MessageLimiteCreation() {

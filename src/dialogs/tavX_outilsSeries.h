@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+class QButtonGroup;
+class QGroupBox;
 class QListWidget;
+class QWidget;
 class TFichierTav;
 
 namespace OutilsSeries {
@@ -33,6 +36,10 @@ QStringList IntitulesSeries(const TFichierTav& fichier, int p);
 // Fills a list widget with texts (optionally checkable, unticked), keeping the row selected
 // when it still exists.
 void RemplirListe(QListWidget* liste, const QStringList& textes, bool cochable = false);
+
+// A frame of exclusive choices (ids 0, 1, ...), the first chosen.
+QGroupBox* GroupeChoix(QWidget* parent, const QString& titre, const QStringList& choix,
+                       QButtonGroup*& groupe);
 
 // The messages of the 255-series limit.
 QString MessageLimiteCreation();

@@ -529,9 +529,11 @@ void TFeuilleClasse::CreerMenus() {
     menuSeries->addSeparator();
     actionCreerSerie =
         Commande(this, menuSeries,
-                 QStringLiteral("&Créer une série de notes à partir de plusieurs autres ..."));
+                 QStringLiteral("&Créer une série de notes à partir de plusieurs autres ..."),
+                 [this] { CommandeCreerSerieDePlusieurs(); });
     actionTransformerSerie =
-        Commande(this, menuSeries, QStringLiteral("&Transformer une série de notes ..."));
+        Commande(this, menuSeries, QStringLiteral("&Transformer une série de notes ..."),
+                 [this] { CommandeTransformerSerie(); });
     actionReorganiser =
         Commande(this, menuSeries, QStringLiteral("&Réorganiser les séries de notes ..."),
                  [this] { CommandeReorganiser(); });

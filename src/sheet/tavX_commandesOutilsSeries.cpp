@@ -6,6 +6,8 @@
 #include "_FormInformationsSeries.h"
 #include "_FormReorganiser.h"
 #include "_FormSupprimerSerie.h"
+#include "_FormTransformerSeries.h"
+#include "_FormUtilitairesSeries.h"
 #include "tavX_documentClasse.h"
 #include "tavX_fichierTav.h"
 #include "tavX_rangeeOnglets.h"
@@ -36,4 +38,57 @@ void TFeuilleClasse::CommandeReorganiser() {
     dialogue.exec();
     MarquerToutes(*fichier);
     RafraichirGrilles(true);
+}
+
+void TFeuilleClasse::CommandeCreerSerieDePlusieurs() {
+    if (fichier->NombreSeriesAnnee() < 2) return;
+    TerminerSaisies();
+    int periode = 0;
+    bool informations = false;
+    {
+        // The new marks are shown with the series, not one by one.
+        TDocumentClasse::TLot lot(*document);
+        TFormUtilitairesSeries dialogue(this, logo, *fichier);
+        dialogue.Selectionner(periodeCourante);
+        if (dialogue.exec() == QDialog::Accepted) {
+            periode = dialogue.Periode();
+            informations = dialogue.Informations();
+        }
+    }
+    SerieOutilTerminee(periode, informations);
+}
+
+void TFeuilleClasse::CommandeTransformerSerie() {
+    if (fichier->NombreSeriesAnnee() == 0) return;
+    TerminerSaisies();
+    int periode = 0;
+    bool informations = false;
+    {
+        TDocumentClasse::TLot lot(*document);
+        TFormTransformerSeries dialogue(this, logo, *fichier);
+        dialogue.Selectionner(periodeCourante);
+        if (dialogue.exec() == QDialog::Accepted) {
+            periode = dialogue.Periode();
+            informations = dialogue.Informations();
+        }
+    }
+    SerieOutilTerminee(periode, informations);
+}
+
+void TFeuilleClasse::SerieOutilTerminee(int periode, bool informations) {
+    MarquerToutes(*fichier);
+    if (periode < 1 || periode > fichier->NombrePeriodes()) {
+        // Cancelled or refused: a series may still have been deleted before the refusal.
+        RafraichirGrilles(true);
+        return;
+    }
+    ChoisirPage(PageNotes);
+    if (periode != periodeCourante) ChoisirPeriode(periode - 1);
+    RafraichirGrilles(true);
+    if (!informations || fichier->NombreSeries(periode) == 0) return;
+    TFormInformationsSeriesDeNotes dialogue(this, logo, fichier);
+    dialogue.Selectionner(periode, fichier->NombreSeries(periode));
+    dialogue.exec();
+    MarquerToutes(*fichier);
+    RafraichirGrilles(false);
 }

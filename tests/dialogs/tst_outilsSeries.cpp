@@ -1,14 +1,22 @@
 // The series tools: reorganise, delete, create from several, rescale, import series and
 // student lists. Every refusal leaves the saved bytes of the class as they were.
+#include "_FormEdit.h"
 #include "_FormReorganiser.h"
 #include "_FormSupprimerSerie.h"
+#include "_FormTransformerSeries.h"
+#include "_FormUtilitairesSeries.h"
 #include "aideDialogues.h"
 #include "tavX_fichierTav.h"
 #include "tavX_outilsSeries.h"
 #include "tavtest_ecrivain.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -191,6 +199,223 @@ private slots:
         QVERIFY(d.BoutonSupprimer()->isEnabled());
         QTest::mouseClick(d.BoutonToutDeselectionner(), Qt::LeftButton);
         QVERIFY(!d.BoutonSupprimer()->isEnabled());
+    }
+
+    // ---- Rescale ----------------------------------------------------------------------------
+
+    void transformer_enPlace() {
+        auto f = Classe({"A", "B", "C", "D"}, {{2, "T", "10", {"7,5", "abs", "", "-1,3"}}});
+        TFormTransformerSeries d(nullptr, QPixmap(), *f);
+        d.Selectionner(2);
+        QVERIFY(!d.SpeedButton1()->isEnabled());
+        QVERIFY(!d.CheckBox2()->isEnabled());
+        d.ListBox2()->setCurrentRow(0);
+        QCOMPARE(d.Edit1()->text(), QStringLiteral("10"));
+        QCOMPARE(d.ComboBox1()->currentText(), QStringLiteral("20"));
+        QVERIFY(d.SpeedButton1()->isEnabled());
+        QTest::mouseClick(d.SpeedButton1(), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.Periode(), 2);
+        QVERIFY(!d.Informations());
+        QCOMPARE(f->NombreSeries(2), 1);
+        QCOMPARE(f->NoteSur(2, 1), QStringLiteral("20"));
+        QCOMPARE(f->Note(2, 1, 1), QStringLiteral("15,00"));
+        QCOMPARE(f->Note(2, 1, 2), QStringLiteral("abs"));
+        QCOMPARE(f->Note(2, 1, 3), QString());
+        QCOMPARE(f->Note(2, 1, 4), QStringLiteral("-2,60"));
+    }
+
+    void transformer_copie() {
+        auto f = Classe({"A", "B", "C"}, {{1, "T", "10", {"7,5", "abs", "-0,41"}}});
+        TFormTransformerSeries d(nullptr, QPixmap(), *f);
+        d.Selectionner(1, 1);
+        QVERIFY(ChoisirDansListe(d.ComboBox1(), QStringLiteral("30")));
+        d.RadioGroup1()->button(2)->setChecked(true); // quarter point
+        QTest::mouseClick(d.CheckBox1(), Qt::LeftButton);
+        QVERIFY(d.CheckBox2()->isEnabled());
+        d.CheckBox2()->setChecked(true);
+        d.CheckBox3()->setChecked(true);
+        QTest::mouseClick(d.SpeedButton1(), Qt::LeftButton);
+        QVERIFY(d.Informations());
+        QCOMPARE(f->NombreSeries(1), 2);
+        QCOMPARE(f->Note(1, 1, 1), QStringLiteral("7,5"));
+        QCOMPARE(f->CompteDansMoyenne(1, 1), QStringLiteral("non"));
+        QCOMPARE(f->Intitule(1, 2), QStringLiteral("Copie de T"));
+        QCOMPARE(f->NoteSur(1, 2), QStringLiteral("30"));
+        QCOMPARE(f->Note(1, 2, 1), QStringLiteral("22,5"));
+        QCOMPARE(f->Note(1, 2, 2), QString());
+        // A negative mark is rounded too, never erased (-1,23 to the quarter).
+        QCOMPARE(f->Note(1, 2, 3), QStringLiteral("-1,25"));
+        QCOMPARE(f->DateSerie(1, 2), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QCOMPARE(f->CompteDansMoyenne(1, 2), QStringLiteral("oui"));
+    }
+
+    // Maxima that are not whole numbers are refused before anything changes (they used to
+    // divide by zero, destroy the marks or raise a conversion error).
+    void transformer_refus_data() {
+        QTest::addColumn<QString>("actuel");
+        QTest::addColumn<QString>("cible");
+        QTest::addColumn<QString>("message");
+        const QString cible = TFormTransformerSeries::MessageCibleIncorrecte();
+        const QString serie = TFormTransformerSeries::MessageNoteSurIncorrecte("T");
+        QTest::newRow("cible 0") << "10"
+                                 << "0" << cible;
+        QTest::newRow("cible négative") << "10"
+                                        << "-5" << cible;
+        QTest::newRow("cible 12,5") << "10"
+                                    << "12,5" << cible;
+        QTest::newRow("cible 1001") << "10"
+                                    << "1001" << cible;
+        QTest::newRow("série sur 0") << "0"
+                                     << "20" << serie;
+        QTest::newRow("série sur 12,5") << "12,5"
+                                        << "20" << serie;
+        QTest::newRow("série sur rien") << ""
+                                        << "20" << serie;
+    }
+    void transformer_refus() {
+        QFETCH(QString, actuel);
+        QFETCH(QString, cible);
+        QFETCH(QString, message);
+        auto f = Classe({"A"}, {{1, "T", actuel, {"7"}}});
+        const QByteArray avant = Octets(*f);
+        InterlocuteurTest boites;
+        TFormTransformerSeries d(nullptr, QPixmap(), *f);
+        d.Selectionner(1, 1);
+        // The new value goes through the value dialog, as typed.
+        auto fait = AuProchainDialogue<TFormEdit>([cible](TFormEdit* e) {
+            e->Champ()->setText(cible);
+            e->accept();
+            if (e->isVisible()) e->reject();
+        });
+        d.NouvelleValeur();
+        QVERIFY(*fait);
+        if (d.ComboBox1()->currentText() != cible) d.ComboBox1()->addItem(cible);
+        d.ComboBox1()->setCurrentText(cible);
+        d.CheckBox1()->setChecked(true);
+        d.Transformer();
+        QCOMPARE(boites.Textes(), QStringList{message});
+        QCOMPARE(boites.boites.at(0).icone, TIcone::Erreur);
+        QCOMPARE(Octets(*f), avant);
+    }
+
+    // ---- Create from several ----------------------------------------------------------------
+
+    void combiner_data() {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<int>("arrondi");
+        QTest::addColumn<QStringList>("attendu");
+        // Students: 12 and "abs"; nothing twice; 7,3 and 8; -1,3 and "".
+        QTest::newRow("maximum") << 0 << 0 << QStringList{"12,00", "", "8,00", "-1,30"};
+        QTest::newRow("moyenne") << 1 << 0 << QStringList{"12,00", "", "7,65", "-1,30"};
+        QTest::newRow("moyenne au demi") << 1 << 3 << QStringList{"12", "", "7,5", "-1,5"};
+        QTest::newRow("somme") << 2 << 0 << QStringList{"12", "", "15,30", "-1,3"};
+    }
+    void combiner() {
+        QFETCH(int, operation);
+        QFETCH(int, arrondi);
+        QFETCH(QStringList, attendu);
+        const QList<QStringList> notes{{"12", "", "7,3", "-1,3"}, {"abs", "abs", "8", ""}};
+        QCOMPARE(TFormUtilitairesSeries::Combiner(notes, operation, arrondi), attendu);
+    }
+
+    void creer_sommeDeTrois() {
+        auto f = Classe({"A", "B"}, {{1, "DS1", "10", {"5", "abs"}},
+                                     {1, "DS2", "10", {"6", ""}},
+                                     {2, "DS3", "10", {"7,5", "4"}}});
+        TFormUtilitairesSeries d(nullptr, QPixmap(), *f);
+        d.Selectionner(3);
+        QVERIFY(!d.BtnCreerSerie()->isEnabled());
+        d.AjouterSerie(1, 1);
+        d.AjouterSerie(1, 1); // once only
+        d.AjouterSerie(2, 1);
+        d.AjouterSerie(1, 2);
+        QCOMPARE(Lignes(d.ListBoxSeriesConcernees()),
+                 (QStringList{"DS1 (" + f->NomPeriode(1) + ")", "DS3 (" + f->NomPeriode(2) + ")",
+                              "DS2 (" + f->NomPeriode(1) + ")"}));
+        QVERIFY(d.BtnCreerSerie()->isEnabled());
+        QVERIFY(d.CadreArrondi()->isHidden());
+        d.RadioGroup1()->button(2)->setChecked(true);
+        QVERIFY(d.CheckBox2()->isChecked());
+        QTest::mouseClick(d.BtnCreerSerie(), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.Periode(), 3);
+        QVERIFY(d.Informations());
+        QCOMPARE(f->Intitule(3, 1), QStringLiteral("Somme de DS1 , DS3 , DS2"));
+        QCOMPARE(f->NoteSur(3, 1), QStringLiteral("30"));
+        QCOMPARE(f->Commentaire(3, 1), QStringLiteral("Plusieurs notes sur 10 -> une note sur 30"));
+        QCOMPARE(f->Note(3, 1, 1), QStringLiteral("18,50"));
+        QCOMPARE(f->Note(3, 1, 2), QStringLiteral("4"));
+        QCOMPARE(f->CompteDansMoyenne(3, 1), QStringLiteral("oui"));
+        QCOMPARE(f->Coefficient(3, 1), QStringLiteral("1"));
+        QCOMPARE(f->CompteDansMoyenne(1, 1), QStringLiteral("non"));
+        QCOMPARE(f->CompteDansMoyenne(2, 1), QStringLiteral("non"));
+    }
+
+    void creer_enSupprimant() {
+        auto f = Classe(
+            {"A"}, {{1, "A1", "20", {"12"}}, {1, "A2", "20", {"1"}}, {1, "A3", "20", {"abs"}}});
+        TFormUtilitairesSeries d(nullptr, QPixmap(), *f);
+        d.AjouterSerie(1, 3);
+        d.AjouterSerie(1, 1);
+        d.CheckBox1()->setChecked(true);
+        QVERIFY(!d.CheckBox2()->isEnabled());
+        d.RadioGroup1()->button(1)->setChecked(true);
+        QVERIFY(!d.CadreArrondi()->isHidden());
+        d.CreerSerie();
+        QCOMPARE(Titres(*f, 1), (QStringList{"A2", "Moy. de A3 , A1"}));
+        QCOMPARE(f->Note(1, 2, 1), QStringLiteral("12,00"));
+        QCOMPARE(f->CompteDansMoyenne(1, 1), QStringLiteral("oui"));
+    }
+
+    // Refusals change nothing: mixed maxima; a sum of maxima that are not whole numbers (the
+    // chosen series were deleted before the refusal).
+    void creer_refus_data() {
+        QTest::addColumn<QString>("sur2");
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<QString>("sur1");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("20 et 10") << "10" << 1 << "20"
+                                  << TFormUtilitairesSeries::MessageNoteSurDifferentes();
+        QTest::newRow("somme sur 12,5")
+            << "12,5" << 2 << "12,5" << TFormUtilitairesSeries::MessageNoteSurNonEntiere();
+    }
+    void creer_refus() {
+        QFETCH(QString, sur1);
+        QFETCH(QString, sur2);
+        QFETCH(int, operation);
+        QFETCH(QString, message);
+        auto f = Classe({"A"}, {{1, "A1", sur1, {"12"}}, {1, "A2", sur2, {"1"}}});
+        const QByteArray avant = Octets(*f);
+        InterlocuteurTest boites;
+        TFormUtilitairesSeries d(nullptr, QPixmap(), *f);
+        d.AjouterSerie(1, 1);
+        d.AjouterSerie(1, 2);
+        d.CheckBox1()->setChecked(true);
+        d.RadioGroup1()->button(operation)->setChecked(true);
+        d.CreerSerie();
+        QCOMPARE(boites.Textes(), QStringList{message});
+        QCOMPARE(Octets(*f), avant);
+        QCOMPARE(d.Periode(), 0);
+    }
+
+    // With 255 series, the chosen series must go (the box is ticked and locked): the new one
+    // then fits.
+    void creer_aLaLimite() {
+        auto f = Classe({"A"}, {});
+        for (int i = 0; i < 255; ++i)
+            f->AjouterSerie(1 + i % 3, QString::number(i), false, QString(), QString(), QString(),
+                            QStringLiteral("oui"), QStringLiteral("1"), QStringLiteral("20"));
+        InterlocuteurTest boites;
+        TFormUtilitairesSeries d(nullptr, QPixmap(), *f);
+        QVERIFY(d.CheckBox1()->isChecked());
+        QVERIFY(!d.CheckBox1()->isEnabled());
+        d.AjouterSerie(1, 1);
+        d.AjouterSerie(1, 2);
+        d.CreerSerie();
+        QVERIFY(boites.boites.isEmpty());
+        QCOMPARE(d.Periode(), 1);
+        QCOMPARE(f->NombreSeriesAnnee(), 254);
     }
 };
 

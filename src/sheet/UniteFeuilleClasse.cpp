@@ -76,7 +76,8 @@ QAction* Commande(QObject* contexte, QMenu* menu, const QString& texte,
     return a;
 }
 
-QMenu* SousMenuAVenir(QMenu* menu, const QString& texte, const QStringList& elements) {
+[[maybe_unused]] QMenu* SousMenuAVenir(QMenu* menu, const QString& texte,
+                                       const QStringList& elements) {
     QMenu* sous = menu->addMenu(texte);
     for (const QString& element : elements)
         sous->addAction(element)->setEnabled(false);
@@ -493,9 +494,12 @@ void TFeuilleClasse::CreerMenus() {
     menuEleves = new QMenu(QStringLiteral("&Liste des élèves"), this);
     actionCreerListe =
         Commande(this, menuEleves, QStringLiteral("C&réer  ..."), [this] { CommandeCreerListe(); });
-    SousMenuAVenir(
-        menuEleves, QStringLiteral("&Importer la liste des élèves ..."),
-        {QStringLiteral("depuis un fichier Tavelin"), QStringLiteral("depuis un fichier texte")});
+    QMenu* importerEleves =
+        menuEleves->addMenu(QStringLiteral("&Importer la liste des élèves ..."));
+    Commande(this, importerEleves, QStringLiteral("depuis un fichier Tavelin"),
+             [this] { CommandeImporterEleves(false); });
+    Commande(this, importerEleves, QStringLiteral("depuis un fichier texte"),
+             [this] { CommandeImporterEleves(true); });
     menuEleves->addSeparator();
     actionCollerNoms = Commande(
         this, menuEleves, QStringLiteral("C&oller les noms des élèves depuis le Presse-Papiers"),
@@ -523,9 +527,9 @@ void TFeuilleClasse::CreerMenus() {
     actionAjouterSerie = Commande(
         this, menuSeries, QStringLiteral("&Ajouter une série de notes ..."),
         [this] { CommandeAjouterSerie(); }, QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    actionSupprimerSeries =
-        Commande(this, menuSeries, QStringLiteral("&Supprimer des séries de notes ..."),
-                 [this] { CommandeSupprimerSeries(); }, QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    actionSupprimerSeries = Commande(
+        this, menuSeries, QStringLiteral("&Supprimer des séries de notes ..."),
+        [this] { CommandeSupprimerSeries(); }, QKeySequence(Qt::CTRL | Qt::Key_Delete));
     menuSeries->addSeparator();
     actionCreerSerie =
         Commande(this, menuSeries,
@@ -542,10 +546,12 @@ void TFeuilleClasse::CreerMenus() {
                  [this] { CommandeInformationsSeries(); });
     menuSeries->addSeparator();
     menuImporterSerie = menuSeries->addMenu(QStringLiteral("Im&porter une série de notes ..."));
-    Commande(this, menuImporterSerie, QStringLiteral("depuis un fichier Tavelin"));
+    Commande(this, menuImporterSerie, QStringLiteral("depuis un fichier Tavelin"),
+             [this] { CommandeImporterSerieTav(); });
     Commande(this, menuImporterSerie, QStringLiteral("depuis un fichier texte"),
              [this] { CommandeImporterSerieTexte(); });
-    Commande(this, menuSeries, QStringLiteral("Copier des modèles de séries de notes ..."));
+    Commande(this, menuSeries, QStringLiteral("Copier des modèles de séries de notes ..."),
+             [this] { CommandeCopierModelesSeries(); });
     connect(menuSeries, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuSeries);
 
     menuGraphes = new QMenu(QStringLiteral("G&raphes"), this);

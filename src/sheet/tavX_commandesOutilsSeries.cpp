@@ -3,10 +3,12 @@
 // "&Liste des élèves" menu. The dialogs change the class file through its operations; the
 // sheet then shows what changed.
 #include "UniteFeuilleClasse.h"
+#include "_FormImporterSeries.h"
 #include "_FormInformationsSeries.h"
 #include "_FormReorganiser.h"
 #include "_FormSupprimerSerie.h"
 #include "_FormTransformerSeries.h"
+#include "_FormTypeImportation.h"
 #include "_FormUtilitairesSeries.h"
 #include "tavX_documentClasse.h"
 #include "tavX_fichierTav.h"
@@ -91,4 +93,45 @@ void TFeuilleClasse::SerieOutilTerminee(int periode, bool informations) {
     dialogue.exec();
     MarquerToutes(*fichier);
     RafraichirGrilles(false);
+}
+
+void TFeuilleClasse::CommandeImporterSerieTav() {
+    if (fichier->NombreEleves() == 0) return;
+    TerminerSaisies();
+    bool montre = false;
+    {
+        TDocumentClasse::TLot lot(*document);
+        montre = TFormImporterSeries::ImporterDepuisFichier(this, *fichier, logo);
+    }
+    if (!montre) return;
+    MarquerToutes(*fichier);
+    RafraichirGrilles(true);
+}
+
+void TFeuilleClasse::CommandeCopierModelesSeries() {
+    TerminerSaisies();
+    bool montre = false;
+    {
+        TDocumentClasse::TLot lot(*document);
+        montre = TFormImporterSeries::CopierModeles(this, *fichier, logo);
+    }
+    if (!montre) return;
+    MarquerToutes(*fichier);
+    RafraichirGrilles(true);
+}
+
+void TFeuilleClasse::CommandeImporterEleves(bool depuisTexte) {
+    TerminerSaisies();
+    bool change = false;
+    {
+        TDocumentClasse::TLot lot(*document);
+        change = depuisTexte
+                     ? TFormTypeImportation::ImporterDepuisFichierTexte(this, *fichier, logo)
+                     : TFormTypeImportation::ImporterDepuisFichierTav(this, *fichier, logo);
+    }
+    if (!change) return;
+    MarquerToutes(*fichier);
+    RafraichirListesEleves();
+    RafraichirGrilles(true);
+    NotifOnglets();
 }

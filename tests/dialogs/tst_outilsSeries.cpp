@@ -1,9 +1,11 @@
 // The series tools: reorganise, delete, create from several, rescale, import series and
 // student lists. Every refusal leaves the saved bytes of the class as they were.
 #include "_FormEdit.h"
+#include "_FormImporterSeries.h"
 #include "_FormReorganiser.h"
 #include "_FormSupprimerSerie.h"
 #include "_FormTransformerSeries.h"
+#include "_FormTypeImportation.h"
 #include "_FormUtilitairesSeries.h"
 #include "aideDialogues.h"
 #include "tavX_fichierTav.h"
@@ -416,6 +418,222 @@ private slots:
         QVERIFY(boites.boites.isEmpty());
         QCOMPARE(d.Periode(), 1);
         QCOMPARE(f->NombreSeriesAnnee(), 254);
+    }
+
+    // ---- Import and copy series -------------------------------------------------------------
+
+    void importer_memesEleves() {
+        auto f = Classe({"Dupont Jean", "Martin Léa"}, {{1, "X", "20", {"1", "2"}}});
+        auto autre = Classe({" DUPONT jean", "MARTIN Léa  "},
+                            {{2, "DS", "10", {"8", "abs"}}, {2, "DM", "20", {"", "15"}}});
+        autre->ModifierOral(2, 2, true);
+        const QString chemin = dossier.filePath(QStringLiteral("autre.tav"));
+        autre->Enregistrer(chemin);
+        const QByteArray autreAvant = TavTest::LireFichier(chemin);
+        InterlocuteurTest boites;
+        boites.fichiersChoisis = {chemin};
+        auto fait = AuProchainDialogue<TFormImporterSeries>([](TFormImporterSeries* d) {
+            QCOMPARE(
+                d->windowTitle(),
+                QStringLiteral("Importer des séries de notes depuis le fichier \"autre.tav\""));
+            QCOMPARE(d->Label3()->text(), QStringLiteral("aucune série de notes"));
+            d->Selectionner(2);
+            QCOMPARE(d->Label3()->text(), QStringLiteral("2 séries de notes"));
+            QVERIFY(!d->SpeedButtonExecuter()->isEnabled());
+            QTest::mouseClick(d->BoutonToutSelectionner(), Qt::LeftButton);
+            QVERIFY(ChoisirDansListe(d->ComboBoxPeriodes(), d->ComboBoxPeriodes()->itemText(2)));
+            QTest::mouseClick(d->SpeedButtonExecuter(), Qt::LeftButton);
+            QVERIFY(d->AModifie());
+            d->accept();
+        });
+        QVERIFY(TFormImporterSeries::ImporterDepuisFichier(nullptr, *f, QPixmap()));
+        QVERIFY(*fait);
+        QCOMPARE(boites.demandes.at(0).titre,
+                 QStringLiteral("Informations sur la série de notes à importer"));
+        QCOMPARE(boites.demandes.at(0).filtre, QStringLiteral("Fichier Tavelin *.tav|*.tav"));
+        QVERIFY(boites.boites.isEmpty());
+        QCOMPARE(Titres(*f, 3), (QStringList{"DS", "DM"}));
+        QCOMPARE(f->NoteSur(3, 1), QStringLiteral("10"));
+        QCOMPARE(f->Note(3, 1, 1), QStringLiteral("8"));
+        QCOMPARE(f->Note(3, 1, 2), QStringLiteral("abs"));
+        QCOMPARE(f->Note(3, 2, 2), QStringLiteral("15"));
+        QCOMPARE(f->OralEcrit(3, 2), QStringLiteral("Oral"));
+        QCOMPARE(TavTest::LireFichier(chemin), autreAvant); // never saved
+    }
+
+    void importer_refus_data() {
+        QTest::addColumn<QByteArray>("contenu"); // empty: another class of other students
+        QTest::addColumn<QString>("message");
+        QTest::newRow("autres élèves")
+            << QByteArray() << TFormImporterSeries::MessageListesDifferentes();
+        QTest::newRow("fichier invalide")
+            << QByteArray("pas une classe")
+            << QStringLiteral("Le fichier \"autre.tav\" n'est pas un fichier Tavelin valide. "
+                              "Impossible d'importer depuis ce fichier.");
+    }
+    void importer_refus() {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, message);
+        auto f = Classe({"A", "B"}, {{1, "X", "20", {"1", "2"}}});
+        const QString chemin = dossier.filePath(QStringLiteral("autre.tav"));
+        QFile::remove(chemin);
+        if (contenu.isEmpty())
+            Classe({"A", "C"}, {{1, "Y", "20", {"3", "4"}}})->Enregistrer(chemin);
+        else
+            QVERIFY(TavTest::EcrireFichier(chemin, contenu));
+        const QByteArray avant = Octets(*f);
+        InterlocuteurTest boites;
+        boites.fichiersChoisis = {chemin};
+        QVERIFY(!TFormImporterSeries::ImporterDepuisFichier(nullptr, *f, QPixmap()));
+        QCOMPARE(boites.boites.size(), 1);
+        QVERIFY2(boites.boites.at(0).texte.startsWith(message),
+                 qPrintable(boites.boites.at(0).texte));
+        QCOMPARE(boites.boites.at(0).icone, TIcone::Erreur);
+        QCOMPARE(Octets(*f), avant);
+    }
+
+    void copierModeles() {
+        auto f = Classe({"A", "B"}, {});
+        const QString chemin = dossier.filePath(QStringLiteral("modele.tav"));
+        Classe({"Z"}, {{1, "DS", "10", {"8"}}})->Enregistrer(chemin);
+        InterlocuteurTest boites;
+        boites.fichiersChoisis = {chemin};
+        auto fait = AuProchainDialogue<TFormImporterSeries>([](TFormImporterSeries* d) {
+            QCOMPARE(d->windowTitle(),
+                     QStringLiteral("Copier le modèle des séries de notes de \"modele.tav\""));
+            QCOMPARE(d->SpeedButtonExecuter()->text(), QStringLiteral("C&opier"));
+            d->CheckListBoxSeries()->item(0)->setCheckState(Qt::Checked);
+            d->Executer();
+            d->accept();
+        });
+        QVERIFY(TFormImporterSeries::CopierModeles(nullptr, *f, QPixmap()));
+        QVERIFY(*fait);
+        QCOMPARE(boites.demandes.at(0).titre, QStringLiteral("Ouvrir un fichier Tavelin"));
+        QCOMPARE(Titres(*f, 1), QStringList{"DS"});
+        QCOMPARE(f->NoteSur(1, 1), QStringLiteral("10"));
+        QCOMPARE(f->Note(1, 1, 1), QString());
+        QCOMPARE(f->Note(1, 1, 2), QString());
+    }
+
+    // ---- Student lists ----------------------------------------------------------------------
+
+    void lireNoms_data() {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QStringList>("attendu");
+        QTest::newRow("CRLF et lignes blanches")
+            << QByteArray("Dupont\r\n  \r\n\r\nMartin\r\n") << QStringList{"Dupont", "Martin"};
+        QTest::newRow("BOM UTF-8") << QByteArray("\xEF\xBB\xBF"
+                                                 "L\xC3\xA9"
+                                                 "a\n")
+                                   << QStringList{QStringLiteral("Léa")};
+        QTest::newRow("Windows-1252") << QByteArray("L\xE9"
+                                                    "a\rZo\xEB")
+                                      << QStringList{QStringLiteral("Léa"), QStringLiteral("Zoë")};
+        QTest::newRow("coupé") << QByteArray(150, 'x') << QStringList{QString(100, 'x')};
+    }
+    void lireNoms() {
+        QFETCH(QByteArray, octets);
+        QFETCH(QStringList, attendu);
+        const QString chemin = dossier.filePath(QStringLiteral("noms.txt"));
+        QVERIFY(TavTest::EcrireFichier(chemin, octets));
+        QStringList noms;
+        QString erreur;
+        QVERIFY2(TFormTypeImportation::LireNomsTexte(chemin, noms, erreur), qPrintable(erreur));
+        QCOMPARE(noms, attendu);
+    }
+
+    void lireNoms_refus() {
+        const QString chemin = dossier.filePath(QStringLiteral("noms.txt"));
+        QVERIFY(TavTest::EcrireFichier(chemin, QStringLiteral("Léa\nWang 王\n").toUtf8()));
+        auto f = Classe({"A"}, {});
+        const QByteArray avant = Octets(*f);
+        InterlocuteurTest boites;
+        boites.fichiersChoisis = {chemin};
+        QVERIFY(!TFormTypeImportation::ImporterDepuisFichierTexte(nullptr, *f, QPixmap()));
+        QCOMPARE(boites.boites.size(), 1);
+        QVERIFY(boites.boites.at(0).texte.contains(QStringLiteral("Wang 王")));
+        QVERIFY(!boites.boites.at(0).texte.contains(QStringLiteral("Léa")));
+        QCOMPARE(Octets(*f), avant);
+    }
+
+    // 60 names into an empty class: 50 added, the 51st named in the message.
+    void eleves_cinquante() {
+        QStringList noms;
+        for (int i = 1; i <= 60; ++i)
+            noms.append(QStringLiteral("Eleve %1").arg(i, 2, 10, QLatin1Char('0')));
+        const QString chemin = dossier.filePath(QStringLiteral("noms.txt"));
+        QVERIFY(TavTest::EcrireFichier(chemin, noms.join(QLatin1Char('\n')).toUtf8()));
+        auto f = Classe({}, {});
+        InterlocuteurTest boites;
+        boites.fichiersChoisis = {chemin};
+        auto fait = AuProchainDialogue<TFormTypeImportation>([&](TFormTypeImportation* d) {
+            QCOMPARE(d->windowTitle(),
+                     QStringLiteral("Importer la liste des élèves de \"") + chemin + "\"");
+            QCOMPARE(d->Label1()->text(), QStringLiteral("60 élève(s) dans cette classe"));
+            QCOMPARE(d->Label2()->text(), QStringLiteral("60 sélectionné(s)"));
+            d->CheckListBox1()->item(0)->setCheckState(Qt::Unchecked);
+            QCOMPARE(d->Label2()->text(), QStringLiteral("59 sélectionné(s)"));
+            QTest::mouseClick(d->BoutonLancer(), Qt::LeftButton);
+        });
+        QVERIFY(TFormTypeImportation::ImporterDepuisFichierTexte(nullptr, *f, QPixmap()));
+        QVERIFY(*fait);
+        QCOMPARE(boites.demandes.at(0).titre, QStringLiteral("Importer la liste des élèves"));
+        QCOMPARE(boites.demandes.at(0).filtre, QStringLiteral("Tous les fichiers *.*|*.*"));
+        QCOMPARE(f->NombreEleves(), 50);
+        QCOMPARE(f->NomEleve(1), QStringLiteral("Eleve 02"));
+        QCOMPARE(boites.Textes(), QStringList{TFormTypeImportation::MessageMaximum("Eleve 52")});
+        QVERIFY(boites.Textes().at(0).endsWith(
+            QStringLiteral("(50) autorisé dans Tavelin.\n\r\n\rL'importation est interrompue à "
+                           "\"Eleve 52\".")));
+    }
+
+    // Replacing asks first (No by default); a class file gives birth dates and repeating flags.
+    void eleves_remplacer() {
+        auto f = Classe({"Ancien"}, {{1, "X", "20", {"12"}}});
+        auto source = Classe({"Zoé", "Adam"}, {});
+        const int adam = int(source->ListeEleves().indexOf(QStringLiteral("Adam"))) + 1;
+        source->ModifierDateNaissance(adam, QStringLiteral("03/04/2011"));
+        source->ModifierRedoublant(adam, true);
+        source->ModifierClasse(QStringLiteral("5e A"));
+        const QString chemin = dossier.filePath(QStringLiteral("source.tav"));
+        source->Enregistrer(chemin);
+        const QByteArray avant = Octets(*f);
+        InterlocuteurTest boites;
+        boites.fichiersChoisis = {chemin};
+        for (const bool oui : {false, true}) {
+            boites.reponses = {oui};
+            boites.boites.clear();
+            auto fait = AuProchainDialogue<TFormTypeImportation>([](TFormTypeImportation* d) {
+                QCOMPARE(d->windowTitle(),
+                         QStringLiteral("Importer la liste des élèves de \"5e A\""));
+                QCOMPARE(d->RadioGroup1()->checkedId(), 0);
+                d->Lancer();
+                if (d->isVisible()) d->reject();
+            });
+            QCOMPARE(TFormTypeImportation::ImporterDepuisFichierTav(nullptr, *f, QPixmap()), oui);
+            QVERIFY(*fait);
+            QCOMPARE(boites.Textes(), QStringList{TFormTypeImportation::MessageRemplacer()});
+            QVERIFY(boites.boites.at(0).nonParDefaut);
+            if (!oui) QCOMPARE(Octets(*f), avant);
+        }
+        QCOMPARE(f->ListeEleves(), (QStringList{"Adam", "Zoé"}));
+        QCOMPARE(f->DateNaissance(1), QStringLiteral("03/04/2011"));
+        QVERIFY(f->EstRedoublant(1));
+        QVERIFY(!f->EstRedoublant(2));
+        // The former student's mark went with him.
+        QCOMPARE(f->ColonneSerie(1, 1).mid(1, 2).indexOf(QStringLiteral("12")), -1);
+    }
+
+    void eleves_fichierSansEleve() {
+        auto f = Classe({"A"}, {});
+        const QString chemin = dossier.filePath(QStringLiteral("vide.tav"));
+        Classe({}, {})->Enregistrer(chemin);
+        InterlocuteurTest boites;
+        boites.fichiersChoisis = {chemin};
+        QVERIFY(!TFormTypeImportation::ImporterDepuisFichierTav(nullptr, *f, QPixmap()));
+        QCOMPARE(
+            boites.Textes(),
+            QStringList{"Impossible d'importer la liste depuis le fichier \"" + chemin + "\""});
     }
 };
 

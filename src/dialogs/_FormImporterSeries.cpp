@@ -64,7 +64,7 @@ TFormImporterSeries::TFormImporterSeries(QWidget* owner, const QPixmap& logo, TF
     auto* page = new QWidget(this);
     liste = new QListWidget(page);
     liste->setObjectName(QStringLiteral("CheckListBoxSeries"));
-    Tav::ColorerListe(liste);
+    liste->setAlternatingRowColors(true);
     liste->setMinimumSize(320, Tav::HauteurLigneListe * 12);
     auto* libelleListe = new QLabel(modeles ? QStringLiteral("&Modèles de séries de notes à copier")
                                             : QStringLiteral("&Série(s) de notes à importer :"),

@@ -28,7 +28,7 @@ TFormSupprimerSerie::TFormSupprimerSerie(QWidget* owner, const QPixmap& logo, TF
     auto* page = new QWidget(this);
     liste = new QListWidget(page);
     liste->setObjectName(QStringLiteral("CheckListBox1"));
-    Tav::ColorerListe(liste);
+    liste->setAlternatingRowColors(true);
     liste->setMinimumSize(320, Tav::HauteurLigneListe * 12);
     label = new QLabel(page);
     label->setObjectName(QStringLiteral("Label1"));

@@ -45,7 +45,7 @@ TFormTypeImportation::TFormTypeImportation(QWidget* owner, const QPixmap& logo,
 
     liste = new QListWidget(this);
     liste->setObjectName(QStringLiteral("CheckListBox1"));
-    Tav::ColorerListe(liste);
+    liste->setAlternatingRowColors(true);
     liste->setMinimumSize(300, Tav::HauteurLigneListe * 14);
     for (const QString& nom : noms) {
         auto* element = new QListWidgetItem(nom, liste);

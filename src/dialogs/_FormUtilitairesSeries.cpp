@@ -105,23 +105,23 @@ TFormUtilitairesSeries::TFormUtilitairesSeries(QWidget* owner, const QPixmap& lo
     auto* nouvelle = new QFormLayout;
     nouvelle->addRow(QStringLiteral("Période de la nouvelle série :"), comboPeriode);
     nouvelle->addRow(QStringLiteral("Type de notes de la nouvelle série :"), comboType);
+    auto* cases = new QVBoxLayout;
+    cases->addWidget(checkSupprimer);
+    cases->addWidget(checkCompteNon);
+    cases->addWidget(checkInformations);
+    cases->addStretch();
     auto* options = new QVBoxLayout;
     options->addLayout(nouvelle);
     options->addWidget(cadreOral);
-    options->addWidget(checkSupprimer);
-    options->addWidget(checkCompteNon);
-    options->addWidget(checkInformations);
     options->addStretch();
-    auto* operations = new QVBoxLayout;
-    operations->addWidget(cadreOperation);
-    operations->addWidget(cadreArrondi);
-    operations->addStretch();
     auto* bas = new QHBoxLayout;
-    bas->addLayout(operations, 1);
+    bas->addWidget(cadreArrondi);
     bas->addLayout(options, 1);
+    bas->addLayout(cases);
 
     auto* pageMise = new QVBoxLayout(page);
     pageMise->addLayout(choix, 1);
+    pageMise->addWidget(cadreOperation);
     pageMise->addLayout(bas);
 
     boutonCreer = new QPushButton(QStringLiteral("&Créer la série"), this);

@@ -492,6 +492,26 @@ private slots:
         QCOMPARE(Octets(*f), avant);
     }
 
+    // The limit reached in the middle of an import: the series already imported stay.
+    void importer_limiteEnCours() {
+        auto f = Classe({"A"}, {});
+        for (int i = 0; i < 254; ++i)
+            f->AjouterSerie(1, QString::number(i), false, QString(), QString(), QString(),
+                            QStringLiteral("oui"), QStringLiteral("1"), QStringLiteral("20"));
+        auto autre = Classe({"a "}, {{1, "U", "20", {"1"}}, {1, "V", "20", {"2"}}});
+        InterlocuteurTest boites;
+        TFormImporterSeries d(nullptr, QPixmap(), *f, *autre, TFormImporterSeries::ModeImportation,
+                              QStringLiteral("autre.tav"));
+        d.ToutSelectionner(true);
+        d.Executer();
+        QCOMPARE(f->NombreSeriesAnnee(), 255);
+        QCOMPARE(f->Intitule(1, 255), QStringLiteral("U"));
+        QCOMPARE(f->Note(1, 255, 1), QStringLiteral("1"));
+        QCOMPARE(boites.Textes(),
+                 QStringList{"Impossible d'importer la série \"V\"\r\n\r\nLe nombre de séries de "
+                             "notes est limité à 255."});
+    }
+
     void copierModeles() {
         auto f = Classe({"A", "B"}, {});
         const QString chemin = dossier.filePath(QStringLiteral("modele.tav"));

@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 TInterlocuteur& Standard() {
@@ -16,6 +18,7 @@ TInterlocuteur& Standard() {
 }
 
 TInterlocuteur* courant = nullptr;
+bool nonParDefaut = false;
 
 QMessageBox::Icon IconeBoite(TIcone icone) {
     switch (icone) {
@@ -50,7 +53,7 @@ bool TInterlocuteur::Question(QWidget* parent, const QString& titre, const QStri
     QMessageBox boite(IconeBoite(icone), titre, texte, QMessageBox::NoButton, parent);
     QPushButton* oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton* non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-    boite.setDefaultButton(oui);
+    boite.setDefaultButton(NonParDefaut() ? non : oui);
     boite.setEscapeButton(non);
     boite.exec();
     return boite.clickedButton() == oui;
@@ -120,6 +123,17 @@ void DefinirInterlocuteur(TInterlocuteur* interlocuteur) {
 
 bool Question(QWidget* parent, const QString& texte, TIcone icone) {
     return Interlocuteur().Question(parent, Programme::Nom(), texte, icone);
+}
+
+bool QuestionNonParDefaut(QWidget* parent, const QString& texte) {
+    const bool avant = std::exchange(nonParDefaut, true);
+    const bool oui = Interlocuteur().Question(parent, Programme::Nom(), texte, TIcone::Question);
+    nonParDefaut = avant;
+    return oui;
+}
+
+bool NonParDefaut() {
+    return nonParDefaut;
 }
 
 void Information(QWidget* parent, const QString& texte) {

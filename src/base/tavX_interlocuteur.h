@@ -26,7 +26,8 @@ class TInterlocuteur {
 public:
     virtual ~TInterlocuteur() = default;
 
-    // A Yes/No box ("&Oui", "&Non"); true for Yes.
+    // A Yes/No box ("&Oui", "&Non"); true for Yes. Yes is the default button, unless the
+    // question is asked through QuestionNonParDefaut (NonParDefaut() then tells it).
     virtual bool Question(QWidget* parent, const QString& titre, const QString& texte,
                           TIcone icone = TIcone::Question);
     virtual void Message(QWidget* parent, const QString& titre, const QString& texte, TIcone icone);
@@ -51,6 +52,10 @@ void DefinirInterlocuteur(TInterlocuteur* interlocuteur);
 
 // Shortcuts on the interlocutor in use, with "Tavelin" as caption.
 bool Question(QWidget* parent, const QString& texte, TIcone icone = TIcone::Question);
+// The same question with No as the default button, for a Yes that throws data away.
+bool QuestionNonParDefaut(QWidget* parent, const QString& texte);
+// True while a question asked through QuestionNonParDefaut is being asked.
+bool NonParDefaut();
 void Information(QWidget* parent, const QString& texte);
 void Erreur(QWidget* parent, const QString& texte);
 

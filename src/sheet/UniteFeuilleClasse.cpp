@@ -73,7 +73,8 @@ QAction* Commande(QObject* contexte, QMenu* menu, const QString& texte,
     return a;
 }
 
-QMenu* SousMenuAVenir(QMenu* menu, const QString& texte, const QStringList& elements) {
+[[maybe_unused]] QMenu* SousMenuAVenir(QMenu* menu, const QString& texte,
+                                       const QStringList& elements) {
     QMenu* sous = menu->addMenu(texte);
     for (const QString& element : elements)
         sous->addAction(element)->setEnabled(false);
@@ -488,9 +489,12 @@ void TFeuilleClasse::CreerMenus() {
     menuEleves = new QMenu(QStringLiteral("&Liste des élèves"), this);
     actionCreerListe =
         Commande(this, menuEleves, QStringLiteral("C&réer  ..."), [this] { CommandeCreerListe(); });
-    SousMenuAVenir(
-        menuEleves, QStringLiteral("&Importer la liste des élèves ..."),
-        {QStringLiteral("depuis un fichier Tavelin"), QStringLiteral("depuis un fichier texte")});
+    QMenu* importerEleves =
+        menuEleves->addMenu(QStringLiteral("&Importer la liste des élèves ..."));
+    Commande(this, importerEleves, QStringLiteral("depuis un fichier Tavelin"),
+             [this] { CommandeImporterEleves(false); });
+    Commande(this, importerEleves, QStringLiteral("depuis un fichier texte"),
+             [this] { CommandeImporterEleves(true); });
     menuEleves->addSeparator();
     actionCollerNoms = Commande(
         this, menuEleves, QStringLiteral("C&oller les noms des élèves depuis le Presse-Papiers"),
@@ -518,26 +522,31 @@ void TFeuilleClasse::CreerMenus() {
     actionAjouterSerie = Commande(
         this, menuSeries, QStringLiteral("&Ajouter une série de notes ..."),
         [this] { CommandeAjouterSerie(); }, QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    actionSupprimerSeries =
-        Commande(this, menuSeries, QStringLiteral("&Supprimer des séries de notes ..."), {},
-                 QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    actionSupprimerSeries = Commande(
+        this, menuSeries, QStringLiteral("&Supprimer des séries de notes ..."),
+        [this] { CommandeSupprimerSeries(); }, QKeySequence(Qt::CTRL | Qt::Key_Delete));
     menuSeries->addSeparator();
     actionCreerSerie =
         Commande(this, menuSeries,
-                 QStringLiteral("&Créer une série de notes à partir de plusieurs autres ..."));
+                 QStringLiteral("&Créer une série de notes à partir de plusieurs autres ..."),
+                 [this] { CommandeCreerSerieDePlusieurs(); });
     actionTransformerSerie =
-        Commande(this, menuSeries, QStringLiteral("&Transformer une série de notes ..."));
+        Commande(this, menuSeries, QStringLiteral("&Transformer une série de notes ..."),
+                 [this] { CommandeTransformerSerie(); });
     actionReorganiser =
-        Commande(this, menuSeries, QStringLiteral("&Réorganiser les séries de notes ..."));
+        Commande(this, menuSeries, QStringLiteral("&Réorganiser les séries de notes ..."),
+                 [this] { CommandeReorganiser(); });
     actionInformationsSeries =
         Commande(this, menuSeries, QStringLiteral("&Informations sur les séries de notes ..."),
                  [this] { CommandeInformationsSeries(); });
     menuSeries->addSeparator();
     menuImporterSerie = menuSeries->addMenu(QStringLiteral("Im&porter une série de notes ..."));
-    Commande(this, menuImporterSerie, QStringLiteral("depuis un fichier Tavelin"));
+    Commande(this, menuImporterSerie, QStringLiteral("depuis un fichier Tavelin"),
+             [this] { CommandeImporterSerieTav(); });
     Commande(this, menuImporterSerie, QStringLiteral("depuis un fichier texte"),
              [this] { CommandeImporterSerieTexte(); });
-    Commande(this, menuSeries, QStringLiteral("Copier des modèles de séries de notes ..."));
+    Commande(this, menuSeries, QStringLiteral("Copier des modèles de séries de notes ..."),
+             [this] { CommandeCopierModelesSeries(); });
     connect(menuSeries, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuSeries);
 
     menuGraphes = new QMenu(QStringLiteral("G&raphes"), this);

@@ -184,6 +184,17 @@ private:
     void CommandeAjouterSerie();
     void CommandeImporterSerieTexte();
     void CommandeInformationsSeries();
+    // The series tools and the student-list imports (tavX_commandesOutilsSeries.cpp).
+    void CommandeSupprimerSeries();
+    void CommandeReorganiser();
+    void CommandeCreerSerieDePlusieurs();
+    void CommandeTransformerSerie();
+    void CommandeImporterSerieTav();
+    void CommandeCopierModelesSeries();
+    void CommandeImporterEleves(bool depuisTexte);
+    // A tool created or changed a series of that period (0: none): show the period and, when
+    // asked, the series-information dialog on its last series.
+    void SerieOutilTerminee(int periode, bool informations);
     // A series was added to that period (0: none): show it, ready for typing its first mark.
     void SerieAjoutee(int periode);
     // Stores the text of a cell still being edited, in every grid.

@@ -22,6 +22,7 @@ struct Boite {
     QString texte;
     TIcone icone;
     bool question;
+    bool nonParDefaut = false; // a question whose default button is No
 };
 
 class InterlocuteurTest : public TInterlocuteur {
@@ -30,7 +31,7 @@ public:
     ~InterlocuteurTest() override { DefinirInterlocuteur(nullptr); }
 
     bool Question(QWidget*, const QString& titre, const QString& texte, TIcone icone) override {
-        boites.append({titre, texte, icone, true});
+        boites.append({titre, texte, icone, true, NonParDefaut()});
         return reponses.isEmpty() ? false : reponses.takeFirst();
     }
     void Message(QWidget*, const QString& titre, const QString& texte, TIcone icone) override {

@@ -3,7 +3,10 @@
 #include "../app/soutien_gui.h"
 #include "../dialogs/aideDialogues.h"
 
+#include "_FormInformationsSeries.h"
 #include "_FormNouvelleSerieDeNotes.h"
+#include "_FormReorganiser.h"
+#include "_FormTransformerSeries.h"
 #include "_TGrilleMoyennes.h"
 #include "tavX_nombres.h"
 #include "tavX_ongletsClasses.h"
@@ -12,7 +15,9 @@
 #include "tavX_reglages.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -270,17 +275,64 @@ private slots:
                 .texte.contains(QStringLiteral("L'importation est interrompue à \"Elève 50\".")));
     }
 
-    void commandesAVenirRestentGrisees() {
+    void commandesDesSeriesSelonLaClasse() {
         TFeuilleClasse* f = Ouvrir(QStringLiteral("g"), 3, {1});
         QMenu* series = f->Menus().at(2);
         emit series->aboutToShow();
+        // One series in the year: no series to make from several.
         const QStringList prets = {QStringLiteral("&Ajouter une série de notes ..."),
+                                   QStringLiteral("&Supprimer des séries de notes ..."),
+                                   QStringLiteral("&Transformer une série de notes ..."),
+                                   QStringLiteral("&Réorganiser les séries de notes ..."),
                                    QStringLiteral("&Informations sur les séries de notes ..."),
-                                   QStringLiteral("Im&porter une série de notes ...")};
+                                   QStringLiteral("Im&porter une série de notes ..."),
+                                   QStringLiteral("Copier des modèles de séries de notes ...")};
         for (QAction* action : series->actions()) {
             if (action->isSeparator()) continue;
             QCOMPARE(action->isEnabled(), prets.contains(action->text()));
         }
+    }
+
+    // A series tool refreshes the labels and grids; a rescaled copy shows its period and, when
+    // asked, the series information on the copy.
+    void outilsDesSeriesRafraichissentLaFeuille() {
+        TFeuilleClasse* f = Ouvrir(QStringLiteral("o"), 2, {2, 0, 0});
+        QCOMPARE(f->PeriodeCourante(), 1);
+        auto deplace = AideDialogues::AuProchainDialogue<TFormReorganiser>([](TFormReorganiser* d) {
+            d->ComboBox2()->setCurrentIndex(1);
+            d->DeplacerTout();
+            d->accept();
+        });
+        ActionDe(f->Menus().at(2), QStringLiteral("&Réorganiser les séries de notes ..."))
+            ->trigger();
+        QVERIFY(*deplace);
+        QCOMPARE(f->Label1()->text(),
+                 QStringLiteral("Premier trimestre : aucune série de notes - Aucune note"));
+        QVERIFY(f->PanelNotes()->LegendeVisible());
+
+        int serieMontree = 0;
+        auto transforme = AideDialogues::AuProchainDialogue<TFormTransformerSeries>(
+            [](TFormTransformerSeries* d) {
+                d->Selectionner(2, 1);
+                d->ComboBox1()->setCurrentText(QStringLiteral("10"));
+                d->CheckBox1()->setChecked(true);
+                d->CheckBox3()->setChecked(true);
+                d->Transformer();
+            });
+        auto informations = AideDialogues::AuProchainDialogue<TFormInformationsSeriesDeNotes>(
+            [&serieMontree](TFormInformationsSeriesDeNotes* d) {
+                serieMontree = d->Periode() * 10 + d->Serie();
+                d->accept();
+            });
+        ActionDe(f->Menus().at(2), QStringLiteral("&Transformer une série de notes ..."))
+            ->trigger();
+        QVERIFY(*transforme);
+        QVERIFY(*informations);
+        QCOMPARE(serieMontree, 23);
+        QCOMPARE(f->PeriodeCourante(), 2);
+        QCOMPARE(f->Fichier().NombreSeries(2), 3);
+        QVERIFY(f->Label1()->text().startsWith(
+            QStringLiteral("Deuxième trimestre : 3 séries de notes")));
     }
 
     void recalculerMarqueToutesLesPeriodes() {

@@ -1,7 +1,7 @@
 // The series tools of the sheet's "&Série de notes" menu (delete, reorganise, create from
 // several, transform, import and copy series) and the student-list imports of its
 // "&Liste des élèves" menu. The dialogs change the class file through its operations; the
-// sheet then shows what changed.
+// document announces each change and the sheet shows them once, when the tool's batch ends.
 #include "UniteFeuilleClasse.h"
 #include "_FormImporterSeries.h"
 #include "_FormInformationsSeries.h"
@@ -14,32 +14,21 @@
 #include "tavX_fichierTav.h"
 #include "tavX_rangeeOnglets.h"
 
-namespace {
-
-void MarquerToutes(TFichierTav& fichier) {
-    for (int p = 1; p <= fichier.NombrePeriodes(); ++p)
-        fichier.MarquerPeriode(p, true);
-}
-
-} // namespace
-
 void TFeuilleClasse::CommandeSupprimerSeries() {
     if (fichier->NombreSeriesAnnee() == 0) return;
     TerminerSaisies();
+    TDocumentClasse::TLot lot(*document);
     TFormSupprimerSerie dialogue(this, logo, *fichier);
     dialogue.Selectionner(periodeCourante);
     dialogue.exec();
-    MarquerToutes(*fichier);
-    RafraichirGrilles(true);
 }
 
 void TFeuilleClasse::CommandeReorganiser() {
     if (fichier->NombreSeriesAnnee() == 0) return;
     TerminerSaisies();
+    TDocumentClasse::TLot lot(*document);
     TFormReorganiser dialogue(this, logo, *fichier);
     dialogue.exec();
-    MarquerToutes(*fichier);
-    RafraichirGrilles(true);
 }
 
 void TFeuilleClasse::CommandeCreerSerieDePlusieurs() {
@@ -78,46 +67,28 @@ void TFeuilleClasse::CommandeTransformerSerie() {
 }
 
 void TFeuilleClasse::SerieOutilTerminee(int periode, bool informations) {
-    MarquerToutes(*fichier);
-    if (periode < 1 || periode > fichier->NombrePeriodes()) {
-        // Cancelled or refused: a series may still have been deleted before the refusal.
-        RafraichirGrilles(true);
-        return;
-    }
+    // What the tool changed is shown already (the document's batch has ended).
+    if (periode < 1 || periode > fichier->NombrePeriodes()) return;
     ChoisirPage(PageNotes);
     if (periode != periodeCourante) ChoisirPeriode(periode - 1);
-    RafraichirGrilles(true);
     if (!informations || fichier->NombreSeries(periode) == 0) return;
+    TDocumentClasse::TLot lot(*document);
     TFormInformationsSeriesDeNotes dialogue(this, logo, fichier);
     dialogue.Selectionner(periode, fichier->NombreSeries(periode));
     dialogue.exec();
-    MarquerToutes(*fichier);
-    RafraichirGrilles(false);
 }
 
 void TFeuilleClasse::CommandeImporterSerieTav() {
     if (fichier->NombreEleves() == 0) return;
     TerminerSaisies();
-    bool montre = false;
-    {
-        TDocumentClasse::TLot lot(*document);
-        montre = TFormImporterSeries::ImporterDepuisFichier(this, *fichier, logo);
-    }
-    if (!montre) return;
-    MarquerToutes(*fichier);
-    RafraichirGrilles(true);
+    TDocumentClasse::TLot lot(*document);
+    TFormImporterSeries::ImporterDepuisFichier(this, *fichier, logo);
 }
 
 void TFeuilleClasse::CommandeCopierModelesSeries() {
     TerminerSaisies();
-    bool montre = false;
-    {
-        TDocumentClasse::TLot lot(*document);
-        montre = TFormImporterSeries::CopierModeles(this, *fichier, logo);
-    }
-    if (!montre) return;
-    MarquerToutes(*fichier);
-    RafraichirGrilles(true);
+    TDocumentClasse::TLot lot(*document);
+    TFormImporterSeries::CopierModeles(this, *fichier, logo);
 }
 
 void TFeuilleClasse::CommandeImporterEleves(bool depuisTexte) {
@@ -129,9 +100,5 @@ void TFeuilleClasse::CommandeImporterEleves(bool depuisTexte) {
                      ? TFormTypeImportation::ImporterDepuisFichierTexte(this, *fichier, logo)
                      : TFormTypeImportation::ImporterDepuisFichierTav(this, *fichier, logo);
     }
-    if (!change) return;
-    MarquerToutes(*fichier);
-    RafraichirListesEleves();
-    RafraichirGrilles(true);
-    NotifOnglets();
+    if (change) NotifOnglets();
 }

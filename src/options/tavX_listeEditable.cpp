@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,7 +38,29 @@ QPushButton* Bouton(QWidget* parent, const QString& texte, const QString& nom) {
     return bouton;
 }
 
+class TInterceptionEntree : public QObject {
+public:
+    TInterceptionEntree(QObject* parent, std::function<bool()> action)
+        : QObject(parent), action(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::KeyPress) {
+            const int touche = static_cast<QKeyEvent*>(evenement)->key();
+            if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) && action()) return true;
+        }
+        return QObject::eventFilter(objet, evenement);
+    }
+
+private:
+    std::function<bool()> action;
+};
+
 } // namespace
+
+void IntercepterEntree(QLineEdit* champ, std::function<bool()> action) {
+    champ->installEventFilter(new TInterceptionEntree(champ, std::move(action)));
+}
 
 TListeEditable::TListeEditable(const TTextesListe& textes, const QStringList& elements,
                                QWidget* parent)
@@ -91,8 +114,10 @@ TListeEditable::TListeEditable(const TTextesListe& textes, const QStringList& el
     Remplacer(elements);
 
     connect(champ, &QLineEdit::textChanged, this, &TListeEditable::ActualiserBoutons);
-    connect(champ, &QLineEdit::returnPressed, this, [this] {
-        if (boutonAjouter->isEnabled()) Ajouter();
+    IntercepterEntree(champ, [this] {
+        if (!boutonAjouter->isEnabled()) return false;
+        Ajouter();
+        return true;
     });
     // Typing in the field leaves the list: what "Supprimer" would delete is no longer shown.
     champ->installEventFilter(this);

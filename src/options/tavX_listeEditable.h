@@ -14,6 +14,7 @@
 #include <functional>
 
 class QLineEdit;
+class QEvent;
 class QListWidget;
 class QPushButton;
 
@@ -32,6 +33,10 @@ struct TTextesListe {
     bool viderApresAjout = false;
     bool deuxColonnes = false;
 };
+
+// Enter in the field runs action when it can (action returns true) and then stays in the field;
+// otherwise the key goes on to the dialog (its default button).
+void IntercepterEntree(QLineEdit* champ, std::function<bool()> action);
 
 class TListeEditable : public QWidget {
     Q_OBJECT

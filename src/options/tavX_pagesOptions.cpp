@@ -654,8 +654,10 @@ QWidget* TFormOptions::PageTypesDePeriodes() {
     listeSchemas->addItems(Options::NomsSchemasPeriodes());
     connect(listeSchemas, &QListWidget::currentRowChanged, this, &TFormOptions::SchemaChoisi);
     connect(editSchema, &QLineEdit::textChanged, this, &TFormOptions::ActualiserSchemas);
-    connect(editSchema, &QLineEdit::returnPressed, this, [this] {
-        if (boutonAjouterSchema->isEnabled()) AjouterSchema();
+    IntercepterEntree(editSchema, [this] {
+        if (!boutonAjouterSchema->isEnabled()) return false;
+        AjouterSchema();
+        return true;
     });
     connect(boutonAjouterSchema, &QPushButton::clicked, this, &TFormOptions::AjouterSchema);
     connect(boutonSupprimerSchema, &QPushButton::clicked, this, &TFormOptions::SupprimerSchema);

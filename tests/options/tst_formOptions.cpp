@@ -215,8 +215,12 @@ private slots:
             Enfant<QCheckBox>(&d, "CaseDate")->setChecked(false);
             Enfant<QListWidget>(&d, "ListeInclure1")->item(2)->setCheckState(Qt::Unchecked);
             Enfant<QSpinBox>(&d, "LargeurGrilleVierge")->setValue(25);
-            d.ListeTypesDeNotes()->Champ()->setText(QStringLiteral("  Exposé "));
-            d.ListeTypesDeNotes()->Ajouter();
+            // Enter in a list's field adds the name and leaves the dialog open.
+            d.AllerA(QStringLiteral("Types de notes"));
+            d.ListeTypesDeNotes()->Champ()->setFocus();
+            TaperTexte(d.ListeTypesDeNotes()->Champ(), QStringLiteral("  Exposé "));
+            QTest::keyClick(d.ListeTypesDeNotes()->Champ(), Qt::Key_Return);
+            QVERIFY(d.isVisible());
             Cliquer(&d, "CouleurMin");
             Enfant<QSpinBox>(&d, "MoyennesSur")->setValue(10);
             Enfant<QRadioButton>(&d, "ArrondirMoyennes3")->setChecked(true);

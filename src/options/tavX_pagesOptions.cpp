@@ -598,9 +598,8 @@ QWidget* TFormOptions::PageCouleurNotes() {
 // ---- "Types de périodes" -----------------------------------------------------------------------
 
 QWidget* TFormOptions::PageTypesDePeriodes() {
+    // Created in the order of the keyboard: name, number, schemes, buttons, sub-periods.
     auto* page = new QWidget;
-    listeSchemas = new QListWidget(page);
-    listeSchemas->setObjectName(QStringLiteral("ListeSchemas"));
     editSchema = new QLineEdit(page);
     editSchema->setObjectName(QStringLiteral("EditSchema"));
     editSchema->setMaxLength(TListeEditable::LongueurMax);
@@ -608,6 +607,8 @@ QWidget* TFormOptions::PageTypesDePeriodes() {
     nombreSousPeriodes->setObjectName(QStringLiteral("NombreSousPeriodes"));
     nombreSousPeriodes->setRange(1, MaxSousPeriodes);
     nombreSousPeriodes->setValue(3);
+    listeSchemas = new QListWidget(page);
+    listeSchemas->setObjectName(QStringLiteral("ListeSchemas"));
     boutonAjouterSchema =
         Bouton(page, QStringLiteral("&Ajouter à la liste"), "BoutonAjouterSchema");
     boutonSupprimerSchema =

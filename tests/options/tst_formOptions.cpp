@@ -284,6 +284,18 @@ private slots:
         QVERIFY(sortie.contains(QStringLiteral("\"arrondirMoyennes\":3")));
     }
 
+    void ordreDuClavierSurLaPremierePage() {
+        TFormOptions d;
+        QVERIFY(Montrer(&d));
+        Enfant<QListWidget>(&d, "ListePages")->setFocus();
+        for (const char* nom : {"AuDemarrage0", "CaseAfficherConseils", "CaseRappelSauvegarde",
+                                "FrequenceRappel0", "CaseMiseAJour", "BoutonFermer", "ListePages"})
+            QCOMPARE(Tab(&d)->objectName(), QString::fromLatin1(nom));
+        // Ctrl+Page down goes to the next page.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(d.PageCourante(), QStringLiteral("Divers"));
+    }
+
     void ouvertureSurUnePageEtUneSousPage() {
         TFormOptions d;
         QVERIFY(d.AllerA(QStringLiteral("Impression"), QStringLiteral("Bilans")));
@@ -491,6 +503,10 @@ private slots:
         QCOMPARE(Options::NomsSchemasPeriodes().size(), 3);
 
         nom->setText(QStringLiteral("Bimestres"));
+        nom->setFocus();
+        QCOMPARE(Tab(&d), Enfant<QSpinBox>(&d, "NombreSousPeriodes"));
+        QCOMPARE(Tab(&d), schemas);
+        QCOMPARE(Tab(&d), Enfant<QPushButton>(&d, "BoutonAjouterSchema"));
         Enfant<QSpinBox>(&d, "NombreSousPeriodes")->setValue(3);
         Cliquer(&d, "BoutonAjouterSchema");
         QCOMPARE(schemas->currentItem()->text(), QStringLiteral("Bimestres"));

@@ -3,6 +3,7 @@
 
 #include "_TInclureImpression.h"
 #include "tavX_boutonCouleur.h"
+#include "tavX_globales.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_listeEditable.h"
 #include "tavX_options.h"
@@ -74,7 +75,13 @@ QStringList Textes(const QListWidget* liste) {
     return textes;
 }
 
-constexpr int SchemasIntegres = 3; // "Trimestres", "Semestres", "Mois" head the list
+constexpr int SchemasIntegres = 3;
+
+// A stored list already holding these items, in this order, is not written again (each write
+// rewrites the whole store file); a list never stored is, so that it holds its defaults.
+bool ListeDejaStockee(const QString& cle, const QStringList& elements) {
+    return Globales::LireListe(cle) == std::optional<QStringList>(elements);
+} // "Trimestres", "Semestres", "Mois" head the list
 
 } // namespace
 
@@ -188,7 +195,12 @@ QWidget* TFormOptions::ListeACocher(QWidget* parent, quint8 type, const QString&
         TInclureImpression inclusions(type);
         for (int i = 0; i < liste->count(); ++i)
             inclusions.ModifierInclure(i, liste->item(i)->checkState() == Qt::Checked);
-        Options::EnregistrerInclureImpression(type, inclusions);
+        auto reglages = OuvrirReglages();
+        reglages->beginGroup(QStringLiteral("Inclure impression"));
+        const bool stocke = reglages->childGroups().contains(TInclureImpression::NomDuType(type));
+        reglages.reset();
+        if (!stocke || Options::InclureImpression(type).Inclusions() != inclusions.Inclusions())
+            Options::EnregistrerInclureImpression(type, inclusions);
     });
     return boite;
 }
@@ -327,7 +339,11 @@ QWidget* TFormOptions::PageTypesDeNotes() {
     t.parDefaut = &Options::TypesDeNotesParDefaut;
     t.minimum = 1;
     listeTypes = new TListeEditable(t, Options::ChargerTypesDeNotes());
-    ecritures.append([this] { Options::EnregistrerTypesDeNotes(listeTypes->Elements()); });
+    ecritures.append([this] {
+        const QStringList elements = listeTypes->Elements();
+        if (!ListeDejaStockee(QStringLiteral("Types de notes"), elements))
+            Options::EnregistrerTypesDeNotes(elements);
+    });
     return listeTypes;
 }
 
@@ -345,7 +361,11 @@ QWidget* TFormOptions::PageMatieres() {
     t.parDefaut = &Options::ReinitialiserMatieres;
     t.viderApresAjout = true;
     listeMatieres = new TListeEditable(t, Options::ChargerMatieres());
-    ecritures.append([this] { Options::EnregistrerMatieres(listeMatieres->Elements()); });
+    ecritures.append([this] {
+        const QStringList elements = listeMatieres->Elements();
+        if (!ListeDejaStockee(QStringLiteral("Matieres"), elements))
+            Options::EnregistrerMatieres(elements);
+    });
     return listeMatieres;
 }
 
@@ -365,7 +385,11 @@ QWidget* TFormOptions::PageEnseignants() {
     t.parDefaut = &Options::UtilisateursParDefaut;
     t.deuxColonnes = true;
     listeEnseignants = new TListeEditable(t, Options::ChargerUtilisateurs());
-    ecritures.append([this] { Options::EnregistrerUtilisateurs(listeEnseignants->Elements()); });
+    ecritures.append([this] {
+        const QStringList elements = listeEnseignants->Elements();
+        if (!ListeDejaStockee(QStringLiteral("Utilisateurs"), elements))
+            Options::EnregistrerUtilisateurs(elements);
+    });
     return listeEnseignants;
 }
 
@@ -834,7 +858,12 @@ QWidget* TFormOptions::PageHistorique() {
             [this] { RemplirHistorique(Options::ChargerHistorique()); });
     RemplirHistorique(Options::ChargerHistorique());
     // Written after "nbFichiersHistorique": the history keeps that many files.
-    ecritures.append([this] { Options::EnregistrerHistorique(Textes(listeHistorique)); });
+    ecritures.append([this] {
+        const QStringList elements = Textes(listeHistorique);
+        if (!ListeDejaStockee(QStringLiteral("Historique"), elements) ||
+            elements.size() > Options::NbFichiersHistorique())
+            Options::EnregistrerHistorique(elements);
+    });
     return page;
 }
 

@@ -14,8 +14,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStringDecoder>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,10 +78,13 @@ TListeEditable::TListeEditable(const TTextesListe& textes, const QStringList& el
     liste->setObjectName(QStringLiteral("ListBox") + textes.objet);
     liste->setToolTip(textes.bulle);
     if (textes.deuxColonnes) {
-        liste->setFlow(QListView::TopToBottom);
+        // Two columns, read row by row: each cell is half the width of the list.
+        liste->setFlow(QListView::LeftToRight);
         liste->setWrapping(true);
         liste->setResizeMode(QListView::Adjust);
         liste->setUniformItemSizes(true);
+        liste->setTextElideMode(Qt::ElideRight);
+        liste->viewport()->installEventFilter(this);
     }
 
     boutonAjouter =
@@ -133,6 +139,10 @@ TListeEditable::TListeEditable(const TTextesListe& textes, const QStringList& el
 }
 
 bool TListeEditable::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == liste->viewport() && evenement->type() == QEvent::Resize) {
+        const int largeur = static_cast<QResizeEvent*>(evenement)->size().width();
+        liste->setGridSize(QSize(std::max(40, largeur / 2 - 2), liste->fontMetrics().height() + 4));
+    }
     if (objet == champ && evenement->type() == QEvent::FocusIn) {
         liste->clearSelection();
         liste->setCurrentItem(nullptr);

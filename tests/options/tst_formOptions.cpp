@@ -3,6 +3,7 @@
 #include "_FormOptions.h"
 #include "aideDialogues.h"
 #include "tavX_boutonCouleur.h"
+#include "tavX_globales.h"
 #include "tavX_listeEditable.h"
 #include "tavX_options.h"
 #include "tavtest_ecrivain.h"
@@ -282,6 +283,25 @@ private slots:
         QVERIFY2(sortie.contains(QStringLiteral("\"moyennesSur\":10")),
                  qPrintable(sortie.left(300)));
         QVERIFY(sortie.contains(QStringLiteral("\"arrondirMoyennes\":3")));
+    }
+
+    // A store that cannot be written: the user is told, once, and the dialog still closes.
+    void reglagesImpossiblesAEcrire() {
+        InterlocuteurTest boites;
+        QTemporaryDir dossier;
+        QVERIFY(TavTest::EcrireFichier(dossier.filePath("fichier"), "x"));
+        DefinirFichierReglages(dossier.filePath("fichier/reglages.ini"));
+        {
+            TFormOptions d;
+            QVERIFY(Montrer(&d));
+            Enfant<QCheckBox>(&d, "CaseBarreOutils")->setChecked(false);
+            Cliquer(&d, "BoutonFermer");
+            QVERIFY(!d.isVisible());
+        }
+        QCOMPARE(boites.boites.size(), 1);
+        QCOMPARE(boites.boites.at(0).icone, TIcone::Erreur);
+        QVERIFY(boites.boites.at(0).texte.startsWith(
+            QStringLiteral("Les réglages n'ont pas pu être tous enregistrés.")));
     }
 
     void ordreDuClavierSurLaPremierePage() {

@@ -141,7 +141,9 @@ TListeEditable::TListeEditable(const TTextesListe& textes, const QStringList& el
 bool TListeEditable::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet == liste->viewport() && evenement->type() == QEvent::Resize) {
         const int largeur = static_cast<QResizeEvent*>(evenement)->size().width();
-        liste->setGridSize(QSize(std::max(40, largeur / 2 - 2), liste->fontMetrics().height() + 4));
+        // A little less than half: the view keeps a margin and room for its scroll bar.
+        const QSize cellule(std::max(40, largeur / 2 - 12), liste->fontMetrics().height() + 4);
+        if (liste->gridSize() != cellule) liste->setGridSize(cellule);
     }
     if (objet == champ && evenement->type() == QEvent::FocusIn) {
         liste->clearSelection();

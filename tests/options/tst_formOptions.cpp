@@ -235,6 +235,11 @@ private slots:
             d.ListeEnseignants()->Ajouter();
             d.ListeEnseignants()->Champ()->setText(QStringLiteral("mme curie")); // already there
             d.ListeEnseignants()->Ajouter();
+            // The teachers are shown in two columns.
+            d.AllerA(QStringLiteral("Enseignants"));
+            QListWidget* enseignants = d.ListeEnseignants()->Liste();
+            QVERIFY(enseignants->count() >= 2);
+            QTRY_VERIFY(enseignants->visualItemRect(enseignants->item(1)).x() > 0);
             Cliquer(&d, "BoutonFermer");
         }
         TBoutonCouleur::ChoixCouleur() = nullptr;

@@ -1,9 +1,11 @@
 // tavelin: the desktop program. One copy runs per user: a later start hands its files to it.
 #include "UnitePrincipale.h"
+#include "_FormOptions.h"
 #include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
 #include "tavX_options.h"
+#include "tavX_ouvrirOptions.h"
 #include "tavX_programme.h"
 
 #include <QApplication>
@@ -87,7 +89,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // The options dialog, from the menus and from the dialogs' "new value" buttons.
+    TFormTavelin2::Extensions().options = [](QWidget* parent) { TFormOptions::Ouvrir(parent); };
     TFormTavelin2 fenetre(arguments, QDir::currentPath());
+    Dialogues::DefinirOuvertureOptions(
+        [&fenetre](QWidget* parent, const QString& page, const QString& sousPage) {
+            TFormOptions::Ouvrir(parent, page, sousPage);
+            fenetre.NotifHistorique();
+        });
     QObject::connect(&instance, &TInstanceUnique::fichiersRecus, &fenetre,
                      &TFormTavelin2::RecevoirFichiers);
     fenetre.show();

@@ -327,8 +327,13 @@ void TFormInformationsSeriesDeNotes::NouveauCoefficient() {
 
 void TFormInformationsSeriesDeNotes::NouveauType() {
     if (!Stockage()) return;
+    const QStringList avant = Options::ChargerTypesDeNotes();
     Dialogues::OuvrirOptions(this, QStringLiteral("Types de notes"));
     remplissage = true;
     RemplirTypes(fichier->TypeNotes(Periode(), Serie()));
     remplissage = false;
+    // The type just added becomes the series' type (stored as any choice in the list).
+    const QString nouveau = Dialogues::NouvelleValeur(avant, Options::ChargerTypesDeNotes());
+    if (const int indice = comboTypes->findText(nouveau); !nouveau.isEmpty() && indice >= 0)
+        comboTypes->setCurrentIndex(indice);
 }

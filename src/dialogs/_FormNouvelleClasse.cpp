@@ -200,15 +200,33 @@ void TFormNouvelleClasse::SelectionnerEnseignantClasse() {
 
 void TFormNouvelleClasse::RechargerSchemasPeriodes() {
     if (mode != ModeNouvelleClasse) return;
+    const QString avant = comboOrganisation->currentText();
+    QStringList anciens;
+    for (int i = 0; i < comboOrganisation->count(); ++i)
+        anciens.append(comboOrganisation->itemText(i));
+    const QStringList schemas = Options::NomsSchemasPeriodes();
     comboOrganisation->clear();
-    comboOrganisation->addItems(Options::NomsSchemasPeriodes());
-    comboOrganisation->setCurrentIndex(comboOrganisation->count() > 0 ? 0 : -1);
+    comboOrganisation->addItems(schemas);
+    // A scheme just added is the one wanted; else the choice shown before stays.
+    const QString nouveau = Dialogues::NouvelleValeur(anciens, schemas);
+    const int indice = comboOrganisation->findText(nouveau.isEmpty() ? avant : nouveau);
+    comboOrganisation->setCurrentIndex(indice >= 0 ? indice : (schemas.isEmpty() ? -1 : 0));
 }
 
 void TFormNouvelleClasse::RechargerUtilisateurs() {
     const QString avant = comboUtilisateurs->currentText();
+    QStringList anciens;
+    for (int i = 0; i < comboUtilisateurs->count(); ++i)
+        anciens.append(comboUtilisateurs->itemText(i));
+    const QStringList utilisateurs = Options::ChargerUtilisateurs();
     comboUtilisateurs->clear();
-    comboUtilisateurs->addItems(Options::ChargerUtilisateurs());
+    comboUtilisateurs->addItems(utilisateurs);
+    // A teacher just added is the one wanted.
+    if (const QString nouveau = Dialogues::NouvelleValeur(anciens, utilisateurs);
+        !nouveau.isEmpty()) {
+        comboUtilisateurs->setCurrentIndex(comboUtilisateurs->findText(nouveau));
+        return;
+    }
     if (mode == ModeNouvelleClasse) {
         comboUtilisateurs->setCurrentIndex(comboUtilisateurs->count() > 0 ? 0 : -1);
         return;
@@ -223,10 +241,16 @@ void TFormNouvelleClasse::RechargerUtilisateurs() {
 
 void TFormNouvelleClasse::RechargerMatieres() {
     const QString texte = comboMatiere->currentText();
+    QStringList anciens;
+    for (int i = 0; i < comboMatiere->count(); ++i)
+        anciens.append(comboMatiere->itemText(i));
     comboMatiere->clear();
     QStringList matieres = Options::ChargerMatieres();
     comboMatiere->addItems(matieres);
-    comboMatiere->setEditText(texte);
+    // A subject just added is the one wanted; else the typed text stays.
+    const QString nouveau =
+        anciens.isEmpty() ? QString() : Dialogues::NouvelleValeur(anciens, matieres);
+    comboMatiere->setEditText(nouveau.isEmpty() ? texte : nouveau);
 }
 
 QString TFormNouvelleClasse::Classe() const {

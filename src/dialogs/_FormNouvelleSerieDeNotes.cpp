@@ -232,8 +232,16 @@ void TFormNouvelleSerieDeNotes::NouveauNoteSur() {
 }
 
 void TFormNouvelleSerieDeNotes::NouveauType() {
+    QStringList avant;
+    for (int i = 0; i < comboTypes->count(); ++i)
+        avant.append(comboTypes->itemText(i));
+    const QString choisi = comboTypes->currentText();
     Dialogues::OuvrirOptions(this, QStringLiteral("Types de notes"));
     RechargerTypes();
+    // The type just added is the one wanted; else the choice shown before stays.
+    const QString nouveau = Dialogues::NouvelleValeur(avant, Options::ChargerTypesDeNotes());
+    const int indice = comboTypes->findText(nouveau.isEmpty() ? choisi : nouveau);
+    if (indice >= 0) comboTypes->setCurrentIndex(indice);
 }
 
 void TFormNouvelleSerieDeNotes::accept() {

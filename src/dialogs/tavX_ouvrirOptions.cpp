@@ -17,8 +17,14 @@ bool OptionsDisponibles() {
     return bool(Ouvreur());
 }
 
-void OuvrirOptions(QWidget* parent, const QString& page) {
-    if (Ouvreur()) Ouvreur()(parent, page);
+void OuvrirOptions(QWidget* parent, const QString& page, const QString& sousPage) {
+    if (Ouvreur()) Ouvreur()(parent, page, sousPage);
+}
+
+QString NouvelleValeur(const QStringList& avant, const QStringList& apres) {
+    for (const QString& nom : apres)
+        if (!avant.contains(nom, Qt::CaseInsensitive)) return nom;
+    return {};
 }
 
 } // namespace Dialogues

@@ -6,6 +6,7 @@
 #include "tavX_fichierTav.h"
 #include "tavX_nombres.h"
 #include "tavX_options.h"
+#include "tavX_ouvrirOptions.h"
 #include "tavX_selecteurDate.h"
 #include "tavtest_ecrivain.h"
 
@@ -90,6 +91,20 @@ private slots:
     void cleanup() {
         f.reset();
         reglages.reset();
+    }
+
+    void boutonType_leTypeAjouteDevientCeluiDeLaSerie() {
+        Dialogues::DefinirOuvertureOptions([](QWidget*, const QString&, const QString&) {
+            Options::EnregistrerTypesDeNotes(Options::ChargerTypesDeNotes() +
+                                             QStringList{QStringLiteral("Exposé oral")});
+        });
+        TFormInformationsSeriesDeNotes d(nullptr, QPixmap(), f.get());
+        QVERIFY(Montrer(&d));
+        QVERIFY(d.SpeedButton4()->isVisible());
+        QTest::mouseClick(d.SpeedButton4(), Qt::LeftButton);
+        Dialogues::DefinirOuvertureOptions({});
+        QCOMPARE(d.ComboBox3()->currentText(), QStringLiteral("Exposé oral"));
+        QCOMPARE(f->TypeNotes(1, 1), QStringLiteral("Exposé oral"));
     }
 
     void ouvertureSurLaPremiereSerie() {

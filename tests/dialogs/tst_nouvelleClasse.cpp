@@ -277,7 +277,7 @@ private slots:
 
     void boutonsOptions_rechargentLesListes() {
         QStringList pages;
-        Dialogues::DefinirOuvertureOptions([&pages](QWidget*, const QString& page) {
+        Dialogues::DefinirOuvertureOptions([&pages](QWidget*, const QString& page, const QString&) {
             pages.append(page);
             if (page == QStringLiteral("Enseignants"))
                 Options::EnregistrerUtilisateurs(
@@ -299,15 +299,21 @@ private slots:
         TaperTexte(d.ComboBoxMatiere()->lineEdit(), QStringLiteral("Arts"));
         QTest::mouseClick(d.SpeedButton5(), Qt::LeftButton);
         QCOMPARE(d.ComboBoxMatiere()->itemText(0), QStringLiteral("Théâtre"));
-        QCOMPARE(d.ComboBoxMatiere()->currentText(), QStringLiteral("Arts")); // typed text kept
+        // The subject just added is chosen; with nothing added, the typed text stays.
+        QCOMPARE(d.ComboBoxMatiere()->currentText(), QStringLiteral("Théâtre"));
+        d.ComboBoxMatiere()->lineEdit()->clear();
+        TaperTexte(d.ComboBoxMatiere()->lineEdit(), QStringLiteral("Arts"));
+        QTest::mouseClick(d.SpeedButton5(), Qt::LeftButton);
+        QCOMPARE(d.ComboBoxMatiere()->currentText(), QStringLiteral("Arts"));
         QTest::mouseClick(d.SpeedButton2(), Qt::LeftButton);
         QCOMPARE(d.ComboBoxUtilisateurs()->currentText(), QStringLiteral("M. Abel"));
         QVERIFY(ChoisirDansListe(d.ComboBoxOrganisationAnnee(), QStringLiteral("Mois")));
         QTest::mouseClick(d.SpeedButton1(), Qt::LeftButton);
         QCOMPARE(d.ComboBoxOrganisationAnnee()->count(), 4);
-        QCOMPARE(d.ComboBoxOrganisationAnnee()->currentIndex(), 0);
-        QCOMPARE(pages, (QStringList{QStringLiteral("Matières"), QStringLiteral("Enseignants"),
-                                     QStringLiteral("Types de périodes")}));
+        QCOMPARE(d.ComboBoxOrganisationAnnee()->currentText(), QStringLiteral("Bimestres"));
+        QCOMPARE(pages,
+                 (QStringList{QStringLiteral("Matières"), QStringLiteral("Matières"),
+                              QStringLiteral("Enseignants"), QStringLiteral("Types de périodes")}));
     }
 
     void windows1252_refuseDansChaqueChamp() {

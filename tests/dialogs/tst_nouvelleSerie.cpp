@@ -7,6 +7,7 @@
 #include "tavX_fichierTav.h"
 #include "tavX_nombres.h"
 #include "tavX_options.h"
+#include "tavX_ouvrirOptions.h"
 #include "tavX_selecteurDate.h"
 #include "tavtest_ecrivain.h"
 
@@ -83,6 +84,25 @@ private slots:
         QCOMPARE(d.DateTexte(), Aujourdhui());
         QCOMPARE(QApplication::focusWidget(), d.ComboBox1());
         QVERIFY(!d.SpeedButton1()->isVisible()); // no options dialog yet
+    }
+
+    void boutonType_choisitLeTypeAjouteDansLesOptions() {
+        QStringList pages;
+        Dialogues::DefinirOuvertureOptions([&pages](QWidget*, const QString& page, const QString&) {
+            pages.append(page);
+            Options::EnregistrerTypesDeNotes(Options::ChargerTypesDeNotes() +
+                                             QStringList{QStringLiteral("Exposé")});
+        });
+        auto f = ClasseSemestres();
+        TFormNouvelleSerieDeNotes d(nullptr, QStringLiteral("Nouvelle série de notes"), QPixmap(),
+                                    f.get());
+        QVERIFY(Montrer(&d));
+        QVERIFY(d.SpeedButton1()->isVisible());
+        QTest::mouseClick(d.SpeedButton1(), Qt::LeftButton);
+        Dialogues::DefinirOuvertureOptions({});
+        QCOMPARE(pages, QStringList{QStringLiteral("Types de notes")});
+        QCOMPARE(Elements(d.ComboBoxTypesDeNotes()), Options::ChargerTypesDeNotes());
+        QCOMPARE(d.ComboBoxTypesDeNotes()->currentText(), QStringLiteral("Exposé"));
     }
 
     void serieSur10Coefficient2QuiNeComptePas() {

@@ -1,0 +1,987 @@
+// The pages of the options dialog, and what their controls do while it is open.
+#include "_FormOptions.h"
+
+#include "_TInclureImpression.h"
+#include "tavX_boutonCouleur.h"
+#include "tavX_globales.h"
+#include "tavX_interlocuteur.h"
+#include "tavX_listeEditable.h"
+#include "tavX_options.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom) {
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QGroupBox* Boite(QWidget* parent, const QString& titre, const char* nom) {
+    auto* b = new QGroupBox(titre, parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    return b;
+}
+
+// A colour row: its caption, the colour button and "Couleur par défaut".
+void LigneCouleur(QGridLayout* grille, int ligne, const QString& libelle, TBoutonCouleur* bouton,
+                  QList<QWidget*>* boutons = nullptr) {
+    QWidget* parent = grille->parentWidget();
+    auto* texte = new QLabel(libelle, parent);
+    texte->setWordWrap(true);
+    auto* defaut = new QPushButton(QStringLiteral("Couleur par défaut"), parent);
+    defaut->setObjectName(bouton->objectName() + QStringLiteral("Defaut"));
+    defaut->setAutoDefault(false);
+    QObject::connect(defaut, &QPushButton::clicked, bouton, &TBoutonCouleur::CouleurParDefaut);
+    grille->addWidget(texte, ligne, 0);
+    grille->addWidget(bouton, ligne, 1);
+    grille->addWidget(defaut, ligne, 2);
+    if (boutons) *boutons << bouton << defaut;
+}
+
+bool ContientSansCasse(const QListWidget* liste, const QString& nom, int sauf = -1) {
+    for (int i = 0; i < liste->count(); ++i)
+        if (i != sauf && liste->item(i)->text().compare(nom, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+QStringList Textes(const QListWidget* liste) {
+    QStringList textes;
+    for (int i = 0; i < liste->count(); ++i)
+        textes.append(liste->item(i)->text());
+    return textes;
+}
+
+constexpr int SchemasIntegres = 3;
+
+// A stored list already holding these items, in this order, is not written again (each write
+// rewrites the whole store file); a list never stored is, so that it holds its defaults.
+bool ListeDejaStockee(const QString& cle, const QStringList& elements) {
+    return Globales::LireListe(cle) == std::optional<QStringList>(elements);
+} // "Trimestres", "Semestres", "Mois" head the list
+
+} // namespace
+
+// ---- "Au démarrage" ----------------------------------------------------------------------------
+
+QWidget* TFormOptions::PageDemarrage() {
+    auto* page = new QWidget;
+    auto* mise = new QVBoxLayout(page);
+    auto* ouverture = Boite(page, QStringLiteral(" Ouverture des fichiers "), "BoiteAuDemarrage");
+    Choix(ouverture,
+          {QStringLiteral("&Démarrage normal (n'ouvrir aucun fichier)"),
+           QStringLiteral("&Charger les derniers fichiers consultés"),
+           QStringLiteral("Afficher la boîte d'&ouverture des fichiers")},
+          "AuDemarrage", &Options::AuDemarrage, &Options::ModifierAuDemarrage);
+    mise->addWidget(ouverture);
+    mise->addWidget(Case(page, QStringLiteral("&Afficher la boîte de dialogue de bienvenue"),
+                         "CaseAfficherConseils", &Options::AfficherConseils,
+                         &Options::ModifierAfficherConseils));
+    caseRappel = Case(page,
+                      QStringLiteral("&Rappeler qu'il serait judicieux de faire\nune sauvegarde "
+                                     "de vos fichiers ..."),
+                      "CaseRappelSauvegarde", &Options::RappelSauvegarde,
+                      &Options::ModifierRappelSauvegarde);
+    mise->addWidget(caseRappel);
+    boiteFrequence = Boite(page, QStringLiteral(" &Fréquence du rappel "), "BoiteFrequenceRappel");
+    Choix(boiteFrequence,
+          {QStringLiteral("Tous les 10 démarrages"), QStringLiteral("A chaque démarrage")},
+          "FrequenceRappel", &Options::FrequenceRappel, &Options::ModifierFrequenceRappel,
+          [this] { return caseRappel->isChecked(); });
+    auto* retrait = new QHBoxLayout;
+    retrait->addSpacing(24);
+    retrait->addWidget(boiteFrequence, 1);
+    mise->addLayout(retrait);
+    boiteFrequence->setEnabled(caseRappel->isChecked());
+    connect(caseRappel, &QCheckBox::toggled, boiteFrequence, &QWidget::setEnabled);
+    mise->addWidget(Case(page, QStringLiteral("&Vérifier automatiquement les mises à jour"),
+                         "CaseMiseAJour", &Options::RappelMiseAJourDisponible,
+                         &Options::ModifierRappelMiseAJourDisponible));
+    mise->addStretch(1);
+    return page;
+}
+
+// ---- "Divers" ----------------------------------------------------------------------------------
+
+QWidget* TFormOptions::PageDivers() {
+    auto* page = new QWidget;
+    auto* mise = new QVBoxLayout(page);
+    mise->addWidget(Case(page, QStringLiteral("&Afficher la barre d'outils"), "CaseBarreOutils",
+                         &Options::AfficherBarreOutils, &Options::ModifierAfficherBarreOutils));
+    mise->addWidget(Case(page, QStringLiteral("&Taille maximum de la fenêtre au démarrage"),
+                         "CaseTailleMaximum", &Options::TailleMaximumAuDemarrage,
+                         &Options::ModifierTailleMaximumAuDemarrage));
+    mise->addWidget(Case(page, QStringLiteral("Afficher &l'heure"), "CaseHeure",
+                         &Options::AfficherHeure, &Options::ModifierAfficherHeure));
+    mise->addWidget(Case(page, QStringLiteral("Afficher la &date"), "CaseDate",
+                         &Options::AfficherDate, &Options::ModifierAfficherDate));
+    mise->addWidget(Case(page, QStringLiteral("F&ichier .bak quand on sauve"), "CaseBak",
+                         &Options::FichierBak, &Options::ModifierFichierBak));
+    auto* ligne = new QHBoxLayout;
+    QCheckBox* info =
+        Case(page, QStringLiteral("A&fficher les fenêtres d'informations"), "CaseFenetreInfo",
+             &Options::AfficherFenetreInfo, &Options::ModifierAfficherFenetreInfo);
+    ligne->addWidget(info);
+    auto* libelle = new QLabel(QStringLiteral("Couleur du fond"), page);
+    TBoutonCouleur* fond = Couleur(
+        page, QStringLiteral("Couleur du fond"), "CouleurFenetreInfo", &Options::CouleurFenetreInfo,
+        &Options::ModifierCouleurFenetreInfo, &Options::CouleurFenetreInfoParDefaut);
+    ligne->addSpacing(16);
+    ligne->addWidget(libelle);
+    ligne->addWidget(fond);
+    ligne->addStretch(1);
+    mise->addLayout(ligne);
+    mise->addWidget(Case(page, QStringLiteral("Affich&er (R) pour les élèves redoublants"),
+                         "CaseAfficherR", &Options::AfficherR, &Options::ModifierAfficherR));
+    mise->addWidget(Case(page, QStringLiteral("Afficher la date de &naissance des élèves"),
+                         "CaseDatesDeNaissance", &Options::AfficherDatesDeNaissance,
+                         &Options::ModifierAfficherDatesDeNaissance));
+    mise->addStretch(1);
+    return page;
+}
+
+// ---- "Impression" ------------------------------------------------------------------------------
+
+QWidget* TFormOptions::ListeACocher(QWidget* parent, quint8 type, const QString& titre) {
+    auto* boite = new QWidget(parent);
+    auto* mise = new QGridLayout(boite);
+    mise->setContentsMargins(0, 0, 0, 0);
+    auto* liste = new QListWidget(boite);
+    liste->setObjectName(QStringLiteral("ListeInclure") + QString::number(type));
+    auto* libelle = new QLabel(titre, boite);
+    libelle->setBuddy(liste);
+    const TInclureImpression& inclure = Options::InclureImpression(type);
+    for (int i = 0; i < inclure.NombreLignes(); ++i) {
+        auto* element = new QListWidgetItem(inclure.Libelles().at(i), liste);
+        element->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        element->setCheckState(inclure.Inclure(i) ? Qt::Checked : Qt::Unchecked);
+    }
+    auto* tout = Bouton(boite, QStringLiteral("Tout &sélectionner"), "BoutonToutSelectionner");
+    auto* rien = Bouton(boite, QStringLiteral("Tout &désélectionner"), "BoutonToutDeselectionner");
+    auto cocher = [liste](Qt::CheckState etat) {
+        for (int i = 0; i < liste->count(); ++i)
+            liste->item(i)->setCheckState(etat);
+    };
+    connect(tout, &QPushButton::clicked, liste, [cocher] { cocher(Qt::Checked); });
+    connect(rien, &QPushButton::clicked, liste, [cocher] { cocher(Qt::Unchecked); });
+    mise->addWidget(libelle, 0, 0, 1, 2);
+    mise->addWidget(liste, 1, 0, 1, 2);
+    mise->addWidget(tout, 2, 0);
+    mise->addWidget(rien, 2, 1);
+    ecritures.append([liste, type] {
+        TInclureImpression inclusions(type);
+        for (int i = 0; i < liste->count(); ++i)
+            inclusions.ModifierInclure(i, liste->item(i)->checkState() == Qt::Checked);
+        auto reglages = OuvrirReglages();
+        reglages->beginGroup(QStringLiteral("Inclure impression"));
+        const bool stocke = reglages->childGroups().contains(TInclureImpression::NomDuType(type));
+        reglages.reset();
+        if (!stocke || Options::InclureImpression(type).Inclusions() != inclusions.Inclusions())
+            Options::EnregistrerInclureImpression(type, inclusions);
+    });
+    return boite;
+}
+
+QWidget* TFormOptions::PageImpression() {
+    auto* page = new QWidget;
+    auto* mise = new QVBoxLayout(page);
+    ongletsImpression = new QTabWidget(page);
+    ongletsImpression->setObjectName(QStringLiteral("OngletsImpression"));
+    const QStringList noms = SousPagesImpression();
+
+    auto colonne = [](QWidget* onglet, QWidget* liste) {
+        auto* mise = new QHBoxLayout(onglet);
+        auto* droite = new QVBoxLayout;
+        if (liste) mise->addWidget(liste, 1);
+        mise->addLayout(droite, 1);
+        return droite;
+    };
+
+    auto* series = new QWidget;
+    QVBoxLayout* d = colonne(
+        series,
+        ListeACocher(series, TInclureImpression::SeriesDeNotes,
+                     QStringLiteral("Lignes à inclure à l'impression des séries de notes :")));
+    d->addWidget(Case(series, QStringLiteral("&Numéroter les élèves"), "CaseNumeroterSeries",
+                      &Options::NumeroterElevesSeriesDeNotes,
+                      &Options::ModifierNumeroterElevesSeriesDeNotes));
+    d->addWidget(Case(series, QStringLiteral("&Inclure la colonne des\nmoyennes"),
+                      "CaseColonneMoyenne", &Options::ImpressionColonneMoyenne,
+                      &Options::ModifierImpressionColonneMoyenne));
+    d->addWidget(Case(series, QStringLiteral("Im&primer la date de naissance"),
+                      "CaseNaissanceSeries", &Options::ImpressionDatesDeNaissanceSeriesDeNotes,
+                      &Options::ModifierImpressionDatesDeNaissanceSeriesDeNotes));
+    d->addWidget(Case(series, QStringLiteral("I&mprimer (R) pour les élèves\nredoublants"),
+                      "CaseRSeries", &Options::ImpressionRSeriesDeNotes,
+                      &Options::ModifierImpressionRSeriesDeNotes));
+    d->addStretch(1);
+    ongletsImpression->addTab(series, noms.at(0));
+
+    auto* bilans = new QWidget;
+    d = colonne(bilans,
+                ListeACocher(bilans, TInclureImpression::Bilans,
+                             QStringLiteral("Lignes à inclure à l'impression des bilans :")));
+    d->addWidget(Case(bilans, QStringLiteral("&Inclure une colonne par type de notes"),
+                      "CaseColonnesDetaillees", &Options::ColonnesBilanDetaillees,
+                      &Options::ModifierColonnesBilanDetaillees));
+    d->addWidget(Case(bilans, QStringLiteral("&Numéroter les élèves"), "CaseNumeroterBilans",
+                      &Options::NumeroterElevesBilans, &Options::ModifierNumeroterElevesBilans));
+    QCheckBox* classement =
+        Case(bilans, QStringLiteral("I&mprimer la colonne classement"), "CaseColonneClassement",
+             &Options::ImpressionColonneClassement, &Options::ModifierImpressionColonneClassement);
+    d->addWidget(classement);
+    auto* tri =
+        Boite(bilans, QStringLiteral(" &Classement des moyennes bulletin "), "BoiteTriImpression");
+    Choix(tri, {QStringLiteral("Ascendant"), QStringLiteral("Descendant")}, "TriImpression",
+          &Options::TrierMoyennesImpression, &Options::ModifierTrierMoyennesImpression);
+    tri->setEnabled(classement->isChecked());
+    connect(classement, &QCheckBox::toggled, tri, &QWidget::setEnabled);
+    d->addWidget(tri);
+    d->addWidget(Case(bilans, QStringLiteral("Im&primer la date de naissance"),
+                      "CaseNaissanceBilans", &Options::ImpressionDatesDeNaissanceBilans,
+                      &Options::ModifierImpressionDatesDeNaissanceBilans));
+    d->addWidget(Case(bilans, QStringLiteral("Imprimer (R) pour les élèves re&doublants"),
+                      "CaseRBilans", &Options::ImpressionRBilans,
+                      &Options::ModifierImpressionRBilans));
+    d->addWidget(Case(bilans, QStringLiteral("Imprim&er les moyennes 'Ecrit' et 'Oral'"),
+                      "CaseEcritOral", &Options::ImpressionMoyennesEcritOral,
+                      &Options::ModifierImpressionMoyennesEcritOral));
+    d->addStretch(1);
+    ongletsImpression->addTab(bilans, noms.at(1));
+
+    auto* vierge = new QWidget;
+    d = colonne(vierge, ListeACocher(vierge, TInclureImpression::GrilleVierge,
+                                     QStringLiteral("Lignes à inclure à l'impression de la "
+                                                    "grille vierge :")));
+    d->addWidget(Case(vierge, QStringLiteral("&Numéroter les élèves"), "CaseNumeroterVierge",
+                      &Options::NumeroterElevesGrilleVierge,
+                      &Options::ModifierNumeroterElevesGrilleVierge));
+    auto* largeur = new QHBoxLayout;
+    QSpinBox* nombre = Nombre(vierge, "LargeurGrilleVierge", 1, 255, Options::LargeurGrilleVierge(),
+                              [](int v) { Options::ModifierLargeurGrilleVierge(quint8(v)); });
+    auto* libelle = new QLabel(QStringLiteral("&Largeur des colonnes"), vierge);
+    libelle->setBuddy(nombre);
+    largeur->addWidget(libelle);
+    largeur->addWidget(nombre);
+    largeur->addStretch(1);
+    d->addLayout(largeur);
+    d->addWidget(Case(vierge, QStringLiteral("Im&primer la date de naissance"),
+                      "CaseNaissanceVierge", &Options::ImpressionDatesDeNaissanceGrilleVierge,
+                      &Options::ModifierImpressionDatesDeNaissanceGrilleVierge));
+    d->addWidget(Case(vierge, QStringLiteral("I&mprimer (R) pour les élèves\nredoublants"),
+                      "CaseRVierge", &Options::ImpressionRGrilleVierge,
+                      &Options::ModifierImpressionRGrilleVierge));
+    d->addStretch(1);
+    ongletsImpression->addTab(vierge, noms.at(2));
+
+    auto* appreciations = new QWidget;
+    d = colonne(appreciations, nullptr);
+    d->addWidget(Case(appreciations, QStringLiteral("&Numéroter les élèves"),
+                      "CaseNumeroterAppreciations", &Options::NumeroterElevesAppreciations,
+                      &Options::ModifierNumeroterElevesAppreciations));
+    d->addWidget(Case(appreciations, QStringLiteral("Im&primer la date de naissance"),
+                      "CaseNaissanceAppreciations",
+                      &Options::ImpressionDatesDeNaissanceAppreciations,
+                      &Options::ModifierImpressionDatesDeNaissanceAppreciations));
+    d->addWidget(Case(appreciations, QStringLiteral("I&mprimer (R) pour les élèves\nredoublants"),
+                      "CaseRAppreciations", &Options::ImpressionRAppreciations,
+                      &Options::ModifierImpressionRAppreciations));
+    d->addStretch(1);
+    ongletsImpression->addTab(appreciations, noms.at(3));
+
+    mise->addWidget(ongletsImpression, 1);
+    mise->addWidget(Case(page, QStringLiteral("Utiliser la coloration des notes à l'impression"),
+                         "CaseCouleurImpression", &Options::ImpressionCouleurNote,
+                         &Options::ModifierImpressionCouleurNote));
+    return page;
+}
+
+// ---- The editable lists ------------------------------------------------------------------------
+
+QWidget* TFormOptions::PageTypesDeNotes() {
+    TTextesListe t;
+    t.objet = QStringLiteral("TypesDeNotes");
+    t.libelleChamp = QStringLiteral("&Type de notes :");
+    t.questionDefaut = QStringLiteral("Revenir à la liste des types de notes par défaut ?");
+    t.titreImport =
+        QStringLiteral("Sélectionnez le fichier texte contenant la liste des types de notes");
+    t.titreExport =
+        QStringLiteral("Sélectionnez le fichier texte où sauver la liste des types de notes");
+    t.libelleToutSupprimer = QStringLiteral("S&upprimer tous les types de notes de la liste");
+    t.questionToutSupprimer =
+        QStringLiteral("Etes-vous sûr(e) de vouloir supprimer tous les types de notes ?");
+    t.messageMinimum = QStringLiteral("La liste des types de notes ne peut pas être vide : elle "
+                                      "reprend les types de notes par défaut.");
+    t.bulle = QStringLiteral("Types de notes");
+    t.parDefaut = &Options::TypesDeNotesParDefaut;
+    t.minimum = 1;
+    listeTypes = new TListeEditable(t, Options::ChargerTypesDeNotes());
+    ecritures.append([this] {
+        const QStringList elements = listeTypes->Elements();
+        if (!ListeDejaStockee(QStringLiteral("Types de notes"), elements))
+            Options::EnregistrerTypesDeNotes(elements);
+    });
+    return listeTypes;
+}
+
+QWidget* TFormOptions::PageMatieres() {
+    TTextesListe t;
+    t.objet = QStringLiteral("Matieres");
+    t.libelleChamp = QStringLiteral("&Matière :");
+    t.questionDefaut = QStringLiteral("Revenir à la liste des matières par défaut ?");
+    t.titreImport = QStringLiteral("Sélectionnez le fichier texte contenant la liste des matières");
+    t.titreExport = QStringLiteral("Sélectionnez le fichier texte où sauver la liste des matières");
+    t.libelleToutSupprimer = QStringLiteral("S&upprimer toutes les matières de la liste");
+    t.questionToutSupprimer =
+        QStringLiteral("Etes-vous sûr(e) de vouloir supprimer toutes les matières ?");
+    t.bulle = QStringLiteral("Matières");
+    t.parDefaut = &Options::ReinitialiserMatieres;
+    t.viderApresAjout = true;
+    listeMatieres = new TListeEditable(t, Options::ChargerMatieres());
+    ecritures.append([this] {
+        const QStringList elements = listeMatieres->Elements();
+        if (!ListeDejaStockee(QStringLiteral("Matieres"), elements))
+            Options::EnregistrerMatieres(elements);
+    });
+    return listeMatieres;
+}
+
+QWidget* TFormOptions::PageEnseignants() {
+    TTextesListe t;
+    t.objet = QStringLiteral("Enseignants");
+    t.libelleChamp = QStringLiteral("&Nom de l'enseignant :");
+    t.questionDefaut = QStringLiteral("Revenir à la liste des utilisateurs par défaut ?");
+    t.titreImport =
+        QStringLiteral("Sélectionnez le fichier texte contenant la liste des enseignants");
+    t.titreExport =
+        QStringLiteral("Sélectionnez le fichier texte où sauver la liste des enseignants");
+    t.libelleToutSupprimer = QStringLiteral("S&upprimer tous les enseignants de la liste");
+    t.questionToutSupprimer =
+        QStringLiteral("Etes-vous sûr(e) de vouloir supprimer tous les enseignants ?");
+    t.bulle = QStringLiteral("Liste des enseignants utilisant Tavelin");
+    t.parDefaut = &Options::UtilisateursParDefaut;
+    t.deuxColonnes = true;
+    listeEnseignants = new TListeEditable(t, Options::ChargerUtilisateurs());
+    ecritures.append([this] {
+        const QStringList elements = listeEnseignants->Elements();
+        if (!ListeDejaStockee(QStringLiteral("Utilisateurs"), elements))
+            Options::EnregistrerUtilisateurs(elements);
+    });
+    return listeEnseignants;
+}
+
+// ---- "Graphes" ---------------------------------------------------------------------------------
+
+QWidget* TFormOptions::PageGraphes() {
+    auto* page = new QWidget;
+    auto* mise = new QVBoxLayout(page);
+    auto* cases = new QGridLayout;
+    cases->addWidget(Case(page, QStringLiteral("Graphe en &3D"), "CaseGraphe3D", &Options::Graphe3D,
+                          &Options::ModifierGraphe3D),
+                     0, 0);
+    cases->addWidget(Case(page, QStringLiteral("&Dégradé de couleur"), "CaseDegrade",
+                          &Options::GrapheDegrade, &Options::ModifierGrapheDegrade),
+                     0, 1);
+    cases->addWidget(Case(page, QStringLiteral("Graphe en &couleur"), "CaseGrapheCouleur",
+                          &Options::GrapheEnCouleur, &Options::ModifierGrapheEnCouleur),
+                     1, 0);
+    cases->addWidget(Case(page, QStringLiteral("Afficher la &légende"), "CaseLegende",
+                          &Options::GrapheLegende, &Options::ModifierGrapheLegende),
+                     1, 1);
+    mise->addLayout(cases);
+
+    auto* lignes = Boite(page, QStringLiteral(" Lignes "), "BoiteLignes");
+    auto* g = new QGridLayout(lignes);
+    struct Ligne {
+        const char* texte;
+        const char* nomCase;
+        bool (*lire)();
+        void (*ecrire)(bool);
+        const char* nomCouleur;
+        qint32 (*couleur)();
+        void (*ecrireCouleur)(qint32);
+        qint32 (*defaut)();
+    };
+    const Ligne tableau[] = {
+        {"&Notes de l'élève", "CaseLigneEleve", &Options::GrapheLigneEleve,
+         &Options::ModifierGrapheLigneEleve, "CouleurEleve", &Options::CouleurEleve,
+         &Options::ModifierCouleurEleve, &Options::CouleurEleveParDefaut},
+        {"M&in. de la classe", "CaseLigneMin", &Options::GrapheLigneMin,
+         &Options::ModifierGrapheLigneMin, "CouleurMin", &Options::CouleurMin,
+         &Options::ModifierCouleurMin, &Options::CouleurMinParDefaut},
+        {"M&ax. de la classe", "CaseLigneMax", &Options::GrapheLigneMax,
+         &Options::ModifierGrapheLigneMax, "CouleurMax", &Options::CouleurMax,
+         &Options::ModifierCouleurMax, &Options::CouleurMaxParDefaut},
+        {"M&oy. de la classe", "CaseLigneMoyenne", &Options::GrapheLigneMoyenne,
+         &Options::ModifierGrapheLigneMoyenne, "CouleurMoyenne", &Options::CouleurMoyenne,
+         &Options::ModifierCouleurMoyenne, &Options::CouleurMoyenneParDefaut},
+    };
+    int r = 0;
+    for (const Ligne& l : tableau) {
+        const QString texte = QString::fromUtf8(l.texte);
+        QCheckBox* c = Case(lignes, texte, l.nomCase, l.lire, l.ecrire);
+        TBoutonCouleur* b = Couleur(lignes, QString(texte).remove(QLatin1Char('&')), l.nomCouleur,
+                                    l.couleur, l.ecrireCouleur, l.defaut);
+        auto* defaut = new QPushButton(QStringLiteral("Couleur par défaut"), lignes);
+        defaut->setObjectName(b->objectName() + QStringLiteral("Defaut"));
+        defaut->setAutoDefault(false);
+        connect(defaut, &QPushButton::clicked, b, &TBoutonCouleur::CouleurParDefaut);
+        g->addWidget(c, r, 0);
+        g->addWidget(b, r, 1);
+        g->addWidget(defaut, r, 2);
+        ++r;
+    }
+    g->setColumnStretch(0, 1);
+    mise->addWidget(lignes);
+
+    auto* fond = Boite(page, QStringLiteral(" Fond "), "BoiteFond");
+    auto* f = new QGridLayout(fond);
+    LigneCouleur(f, 0, QStringLiteral("Couleur de début"),
+                 Couleur(fond, QStringLiteral("Couleur de début"), "CouleurDebutDegrade",
+                         &Options::CouleurDebutDegrade, &Options::ModifierCouleurDebutDegrade,
+                         &Options::CouleurDebutDegradeParDefaut));
+    LigneCouleur(f, 1, QStringLiteral("Couleur de fin"),
+                 Couleur(fond, QStringLiteral("Couleur de fin"), "CouleurFinDegrade",
+                         &Options::CouleurFinDegrade, &Options::ModifierCouleurFinDegrade,
+                         &Options::CouleurFinDegradeParDefaut));
+    LigneCouleur(f, 2, QStringLiteral("Mur de gauche"),
+                 Couleur(fond, QStringLiteral("Mur de gauche"), "CouleurMurGauche",
+                         &Options::CouleurMurGauche, &Options::ModifierCouleurMurGauche,
+                         &Options::CouleurMurGaucheParDefaut));
+    LigneCouleur(f, 3, QStringLiteral("Mur du bas"),
+                 Couleur(fond, QStringLiteral("Mur du bas"), "CouleurMurBas",
+                         &Options::CouleurMurBas, &Options::ModifierCouleurMurBas,
+                         &Options::CouleurMurBasParDefaut));
+    f->setColumnStretch(0, 1);
+    mise->addWidget(fond);
+    mise->addStretch(1);
+    return page;
+}
+
+// ---- "Moyennes" --------------------------------------------------------------------------------
+
+QWidget* TFormOptions::PageMoyennes() {
+    auto* page = new QWidget;
+    auto* mise = new QGridLayout(page);
+    auto* sur = new QHBoxLayout;
+    QSpinBox* nombre = Nombre(page, "MoyennesSur", 1, 1000, Options::MoyennesSur(),
+                              [](int v) { Options::ModifierMoyennesSur(v); });
+    auto* libelle = new QLabel(QStringLiteral("&Moyennes exprimées sur :"), page);
+    libelle->setBuddy(nombre);
+    sur->addWidget(libelle);
+    sur->addWidget(nombre);
+    sur->addStretch(1);
+    mise->addLayout(sur, 0, 0, 1, 2);
+    const QStringList arrondis = {QStringLiteral("Ne pas arrondir"),
+                                  QStringLiteral("Au 1/10 de point"),
+                                  QStringLiteral("Au 1/4 de point"), QStringLiteral("Au 1/2 point"),
+                                  QStringLiteral("Spécial Brevet")};
+    auto* arrondi =
+        Boite(page, QStringLiteral(" A&rrondi des moyennes (sauf annuelles)"), "BoiteArrondi");
+    Choix(arrondi, arrondis, "ArrondirMoyennes", &Options::ArrondirMoyennes,
+          &Options::ModifierArrondirMoyennes);
+    auto* annuel =
+        Boite(page, QStringLiteral(" Arr&ondi des moyennes annuelles "), "BoiteArrondiAnnuel");
+    Choix(annuel, arrondis, "ArrondirMoyennesAnnuelles", &Options::ArrondirMoyennesAnnuelles,
+          &Options::ModifierArrondirMoyennesAnnuelles);
+    auto* tri =
+        Boite(page, QStringLiteral(" &Tri des moyennes dans les grilles de bilan "), "BoiteTri");
+    Choix(tri, {QStringLiteral("Ordre croissant"), QStringLiteral("Ordre décroissant")},
+          "TrierMoyennes", &Options::TrierMoyennes, &Options::ModifierTrierMoyennes);
+    auto* calcul = Boite(page, QStringLiteral(" Ca&lcul de la moyenne annuelle"), "BoiteCalcul");
+    Choix(calcul,
+          {QStringLiteral("Moyenne des moyennes trimestrielles"),
+           QStringLiteral("Moyenne de toutes les notes de l'année")},
+          "TypeMoyennesAnnuelles", &Options::TypeMoyennesAnnuelles,
+          &Options::ModifierTypeMoyennesAnnuelles);
+    mise->addWidget(arrondi, 1, 0);
+    mise->addWidget(annuel, 1, 1);
+    mise->addWidget(tri, 2, 0);
+    mise->addWidget(calcul, 2, 1);
+    mise->addWidget(Case(page, QStringLiteral("&Une moy. par type de notes dans les bilans"),
+                         "CaseMoyenneParType", &Options::MoyenneParTypeDeNotes,
+                         &Options::ModifierMoyenneParTypeDeNotes),
+                    3, 0, 1, 2);
+    mise->addWidget(Case(page, QStringLiteral("&Moyennes 'Ecrit' et 'Oral' dans les bilans"),
+                         "CaseEcritEtOral", &Options::MoyennesEcritEtOral,
+                         &Options::ModifierMoyennesEcritEtOral),
+                    4, 0, 1, 2);
+    mise->setRowStretch(5, 1);
+    return page;
+}
+
+// ---- The colour pages --------------------------------------------------------------------------
+
+QWidget* TFormOptions::PageCouleurGrilles() {
+    auto* page = new QWidget;
+    auto* mise = new QVBoxLayout(page);
+    auto* g = new QGridLayout;
+    QList<QWidget*> boutons;
+    LigneCouleur(g, 0, QStringLiteral("Lignes paires :"),
+                 Couleur(page, QStringLiteral("Lignes paires"), "CouleurLignesPaires",
+                         &Options::LignesPaires, &Options::ModifierLignesPaires,
+                         &Options::LignesPairesParDefaut),
+                 &boutons);
+    LigneCouleur(g, 1, QStringLiteral("Lignes impaires :"),
+                 Couleur(page, QStringLiteral("Lignes impaires"), "CouleurLignesImpaires",
+                         &Options::LignesImpaires, &Options::ModifierLignesImpaires,
+                         &Options::LignesImpairesParDefaut),
+                 &boutons);
+    LigneCouleur(g, 2, QStringLiteral("Cellule sélectionnée :"),
+                 Couleur(page, QStringLiteral("Cellule sélectionnée"), "CouleurSelection",
+                         &Options::CouleurSelection, &Options::ModifierCouleurSelection,
+                         &Options::CouleurSelectionParDefaut),
+                 &boutons);
+    LigneCouleur(g, 3, QStringLiteral("Note en dehors des limites :"),
+                 Couleur(page, QStringLiteral("Note en dehors des limites"), "Couleur5Note",
+                         &Options::Couleur5Note, &Options::ModifierCouleur5Note,
+                         &Options::Couleur5NoteParDefaut),
+                 &boutons);
+    g->setColumnStretch(0, 1);
+    mise->addLayout(g);
+    QCheckBox* coloration = Case(
+        page, QStringLiteral("&Utiliser la coloration des grilles à l'écran"),
+        "CaseColorationGrille", &Options::ColorationGrille, &Options::ModifierColorationGrille);
+    mise->addWidget(coloration);
+    mise->addStretch(1);
+    auto activer = [boutons](bool oui) {
+        for (QWidget* b : boutons)
+            b->setEnabled(oui);
+    };
+    activer(coloration->isChecked());
+    connect(coloration, &QCheckBox::toggled, page, activer);
+    return page;
+}
+
+QWidget* TFormOptions::PageCouleurNotes() {
+    auto* page = new QWidget;
+    auto* mise = new QVBoxLayout(page);
+    auto* g = new QGridLayout;
+    QList<QWidget*> boutons;
+    LigneCouleur(g, 0, QStringLiteral("Note inférieure strictement à la moyenne"),
+                 Couleur(page, QStringLiteral("Note inférieure strictement à la moyenne"),
+                         "Couleur1Note", &Options::Couleur1Note, &Options::ModifierCouleur1Note,
+                         &Options::Couleur1NoteParDefaut),
+                 &boutons);
+    LigneCouleur(g, 1,
+                 QStringLiteral("Note supérieure à la moyenne et inférieur au 3/4\nde la note "
+                                "maximale"),
+                 Couleur(page, QStringLiteral("Note supérieure à la moyenne"), "Couleur2Note",
+                         &Options::Couleur2Note, &Options::ModifierCouleur2Note,
+                         &Options::Couleur2NoteParDefaut),
+                 &boutons);
+    LigneCouleur(g, 2, QStringLiteral("Note strictement supérieure au 3/4 de la note\nmaximale"),
+                 Couleur(page, QStringLiteral("Note strictement supérieure au 3/4"), "Couleur3Note",
+                         &Options::Couleur3Note, &Options::ModifierCouleur3Note,
+                         &Options::Couleur3NoteParDefaut),
+                 &boutons);
+    LigneCouleur(g, 3, QStringLiteral("Note mal saisie ou en dehors des limites :"),
+                 Couleur(page, QStringLiteral("Note mal saisie ou en dehors des limites"),
+                         "Couleur4Note", &Options::Couleur4Note, &Options::ModifierCouleur4Note,
+                         &Options::Couleur4NoteParDefaut),
+                 &boutons);
+    g->setColumnStretch(0, 1);
+    mise->addLayout(g);
+    QCheckBox* coloration =
+        Case(page, QStringLiteral("&Utiliser la coloration des notes à l'écran"),
+             "CaseColorationNote", &Options::ColorationNote, &Options::ModifierColorationNote);
+    mise->addWidget(coloration);
+    mise->addStretch(1);
+    auto activer = [boutons](bool oui) {
+        for (QWidget* b : boutons)
+            b->setEnabled(oui);
+    };
+    activer(coloration->isChecked());
+    connect(coloration, &QCheckBox::toggled, page, activer);
+    return page;
+}
+
+// ---- "Types de périodes" -----------------------------------------------------------------------
+
+QWidget* TFormOptions::PageTypesDePeriodes() {
+    // Created in the order of the keyboard: name, number, schemes, buttons, sub-periods.
+    auto* page = new QWidget;
+    editSchema = new QLineEdit(page);
+    editSchema->setObjectName(QStringLiteral("EditSchema"));
+    editSchema->setMaxLength(TListeEditable::LongueurMax);
+    nombreSousPeriodes = new QSpinBox(page);
+    nombreSousPeriodes->setObjectName(QStringLiteral("NombreSousPeriodes"));
+    nombreSousPeriodes->setRange(1, MaxSousPeriodes);
+    nombreSousPeriodes->setValue(3);
+    listeSchemas = new QListWidget(page);
+    listeSchemas->setObjectName(QStringLiteral("ListeSchemas"));
+    boutonAjouterSchema =
+        Bouton(page, QStringLiteral("&Ajouter à la liste"), "BoutonAjouterSchema");
+    boutonSupprimerSchema =
+        Bouton(page, QStringLiteral("&Supprimer de la liste"), "BoutonSupprimerSchema");
+    auto* boutonDefaut = Bouton(page, QStringLiteral("&Liste par défaut"), "BoutonSchemasDefaut");
+    listeSousPeriodes = new QListWidget(page);
+    listeSousPeriodes->setObjectName(QStringLiteral("ListeSousPeriodes"));
+    editSousPeriode = new QLineEdit(page);
+    editSousPeriode->setObjectName(QStringLiteral("EditSousPeriode"));
+    editSousPeriode->setMaxLength(TListeEditable::LongueurMax);
+
+    auto* libelleSchema = new QLabel(QStringLiteral("&Nom du type de périodes :"), page);
+    libelleSchema->setBuddy(editSchema);
+    auto* libelleNombre = new QLabel(QStringLiteral("N&ombre de sous-périodes :"), page);
+    libelleNombre->setBuddy(nombreSousPeriodes);
+    auto* libelleSous = new QLabel(QStringLiteral("Sous-&périodes :"), page);
+    libelleSous->setBuddy(listeSousPeriodes);
+    auto* libelleNomSous = new QLabel(QStringLiteral("Nom de la sous-pé&riode :"), page);
+    libelleNomSous->setBuddy(editSousPeriode);
+
+    auto* mise = new QGridLayout(page);
+    mise->addWidget(libelleSchema, 0, 0);
+    mise->addWidget(editSchema, 1, 0);
+    auto* ligneNombre = new QHBoxLayout;
+    ligneNombre->addWidget(libelleNombre);
+    ligneNombre->addWidget(nombreSousPeriodes);
+    ligneNombre->addStretch(1);
+    mise->addLayout(ligneNombre, 2, 0);
+    mise->addWidget(listeSchemas, 3, 0);
+    auto* boutons = new QVBoxLayout;
+    boutons->addWidget(boutonAjouterSchema);
+    boutons->addWidget(boutonSupprimerSchema);
+    boutons->addWidget(boutonDefaut);
+    boutons->addStretch(1);
+    mise->addLayout(boutons, 3, 1);
+    mise->addWidget(libelleSous, 0, 2);
+    mise->addWidget(listeSousPeriodes, 1, 2, 3, 1);
+    mise->addWidget(libelleNomSous, 4, 2);
+    mise->addWidget(editSousPeriode, 5, 2);
+    mise->setColumnStretch(0, 1);
+    mise->setColumnStretch(2, 1);
+    mise->setRowStretch(3, 1);
+
+    listeSchemas->addItems(Options::NomsSchemasPeriodes());
+    connect(listeSchemas, &QListWidget::currentRowChanged, this, &TFormOptions::SchemaChoisi);
+    connect(editSchema, &QLineEdit::textChanged, this, &TFormOptions::ActualiserSchemas);
+    IntercepterEntree(editSchema, [this] {
+        if (!boutonAjouterSchema->isEnabled()) return false;
+        AjouterSchema();
+        return true;
+    });
+    connect(boutonAjouterSchema, &QPushButton::clicked, this, &TFormOptions::AjouterSchema);
+    connect(boutonSupprimerSchema, &QPushButton::clicked, this, &TFormOptions::SupprimerSchema);
+    connect(boutonDefaut, &QPushButton::clicked, this, &TFormOptions::SchemasParDefaut);
+    connect(listeSousPeriodes, &QListWidget::currentRowChanged, this,
+            &TFormOptions::SousPeriodeChoisie);
+    connect(editSousPeriode, &QLineEdit::textEdited, this, &TFormOptions::SousPeriodeRenommee);
+    listeSchemas->setCurrentRow(0);
+    ActualiserSchemas();
+    return page;
+}
+
+void TFormOptions::ActualiserSchemas() {
+    const bool nom = !editSchema->text().trimmed().isEmpty();
+    boutonAjouterSchema->setEnabled(nom);
+    nombreSousPeriodes->setEnabled(nom);
+    const int i = listeSchemas->currentRow();
+    boutonSupprimerSchema->setEnabled(i >= SchemasIntegres);
+    editSousPeriode->setEnabled(i >= SchemasIntegres && listeSousPeriodes->currentRow() >= 0);
+}
+
+void TFormOptions::SchemaChoisi() {
+    remplissageSchemas = true;
+    listeSousPeriodes->clear();
+    editSousPeriode->clear();
+    if (QListWidgetItem* schema = listeSchemas->currentItem()) {
+        const QStringList noms = Options::NomsSousPeriodes(schema->text());
+        listeSousPeriodes->addItems(noms);
+        if (!noms.isEmpty())
+            nombreSousPeriodes->setValue(std::clamp(int(noms.size()), 1, MaxSousPeriodes));
+    }
+    remplissageSchemas = false;
+    ActualiserSchemas();
+}
+
+void TFormOptions::AjouterSchema() {
+    const QString nom = editSchema->text().trimmed();
+    if (nom.isEmpty()) return;
+    QString refus = TListeEditable::Refus(nom);
+    if (nom.contains(QLatin1Char('/')) || nom.contains(QLatin1Char('\\')))
+        refus = QStringLiteral("les caractères « / » et « \\ » ne sont pas permis");
+    if (!refus.isEmpty()) {
+        Interlocuteur().Message(
+            this, QApplication::applicationName(),
+            QStringLiteral("« %1 » ne peut pas être ajouté : %2.").arg(nom, refus),
+            TIcone::Avertissement);
+        return;
+    }
+    if (ContientSansCasse(listeSchemas, nom)) {
+        Interlocuteur().Message(
+            this, QApplication::applicationName(),
+            QStringLiteral("Le type de périodes « %1 » est déjà dans la liste.").arg(nom),
+            TIcone::Information);
+        return;
+    }
+    nombreSousPeriodes->interpretText();
+    QStringList noms;
+    for (int i = 1; i <= nombreSousPeriodes->value(); ++i)
+        noms.append(nom + QLatin1Char(' ') + QString::number(i));
+    Options::EnregistrerSchemaPeriodes(nom, noms);
+    listeSchemas->addItem(nom);
+    listeSchemas->setCurrentRow(listeSchemas->count() - 1);
+    ActualiserSchemas();
+}
+
+void TFormOptions::SupprimerSchema() {
+    const int i = listeSchemas->currentRow();
+    if (i < SchemasIntegres) return;
+    const QString nom = listeSchemas->item(i)->text();
+    if (!Question(this, QStringLiteral("Supprimer le type de période : \"") + nom +
+                            QStringLiteral("\" ?")))
+        return;
+    Options::SupprimerSchemaPeriodes(nom);
+    delete listeSchemas->takeItem(i);
+    listeSchemas->setCurrentRow(-1);
+    remplissageSchemas = true;
+    listeSousPeriodes->clear();
+    editSousPeriode->clear();
+    remplissageSchemas = false;
+    ActualiserSchemas();
+}
+
+void TFormOptions::SchemasParDefaut() {
+    if (!Question(this, QStringLiteral("Revenir à la liste des types de périodes par défaut ?")))
+        return;
+    const QStringList noms = Options::ReinitialiserSchemasPeriodes();
+    listeSchemas->clear();
+    listeSchemas->addItems(noms);
+    listeSchemas->setCurrentRow(0);
+    ActualiserSchemas();
+}
+
+void TFormOptions::SousPeriodeChoisie() {
+    ActualiserSchemas();
+    if (remplissageSchemas || !editSousPeriode->isEnabled()) return;
+    QListWidgetItem* element = listeSousPeriodes->currentItem();
+    if (!element) return;
+    editSousPeriode->setText(element->text());
+    editSousPeriode->setFocus();
+    editSousPeriode->selectAll();
+}
+
+void TFormOptions::SousPeriodeRenommee(const QString& texte) {
+    QListWidgetItem* schema = listeSchemas->currentItem();
+    const int i = listeSousPeriodes->currentRow();
+    if (!schema || listeSchemas->currentRow() < SchemasIntegres || i < 0) return;
+    const QString nom = texte.trimmed();
+    // While the field is empty, names another sub-period or cannot be stored, the sub-period
+    // keeps its previous name: a scheme never loses a period.
+    if (nom.isEmpty() || ContientSansCasse(listeSousPeriodes, nom, i) ||
+        !TListeEditable::Refus(nom).isEmpty())
+        return;
+    if (listeSousPeriodes->item(i)->text() == nom) return;
+    listeSousPeriodes->item(i)->setText(nom);
+    Options::EnregistrerSchemaPeriodes(schema->text(), Textes(listeSousPeriodes));
+}
+
+// ---- "Historique des fichiers" -----------------------------------------------------------------
+
+QWidget* TFormOptions::PageHistorique() {
+    auto* page = new QWidget;
+    auto* mise = new QGridLayout(page);
+    caseHistorique =
+        Case(page, QStringLiteral("A&fficher l'historique des fichiers"), "CaseHistorique",
+             &Options::UtiliserHistorique, &Options::ModifierUtiliserHistorique);
+    nombreHistorique = Nombre(page, "NombreHistorique", 1, 20, Options::NbFichiersHistorique(),
+                              [](int v) { Options::ModifierNbFichiersHistorique(quint8(v)); });
+    auto* libelleNombre = new QLabel(QStringLiteral("&Nombre de fichiers"), page);
+    libelleNombre->setBuddy(nombreHistorique);
+    listeHistorique = new QListWidget(page);
+    listeHistorique->setObjectName(QStringLiteral("ListeHistorique"));
+    cheminHistorique = new QLabel(page);
+    cheminHistorique->setObjectName(QStringLiteral("CheminHistorique"));
+    cheminHistorique->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cheminHistorique->setWordWrap(true);
+    auto* supprimer =
+        Bouton(page, QStringLiteral("&Supprimer de la liste"), "BoutonSupprimerHistorique");
+    auto* vider =
+        Bouton(page, QStringLiteral("&Vider l'historique des fichiers"), "BoutonViderHistorique");
+    auto* retablir =
+        Bouton(page, QStringLiteral("&Rétablir historique actuel"), "BoutonRetablirHistorique");
+
+    auto* ligne = new QHBoxLayout;
+    ligne->addWidget(caseHistorique);
+    ligne->addSpacing(24);
+    ligne->addWidget(libelleNombre);
+    ligne->addWidget(nombreHistorique);
+    ligne->addStretch(1);
+    mise->addLayout(ligne, 0, 0, 1, 2);
+    mise->addWidget(listeHistorique, 1, 0);
+    auto* boutons = new QVBoxLayout;
+    boutons->addWidget(supprimer);
+    boutons->addWidget(vider);
+    boutons->addWidget(retablir);
+    boutons->addStretch(1);
+    mise->addLayout(boutons, 1, 1);
+    mise->addWidget(cheminHistorique, 2, 0, 1, 2);
+    mise->setRowStretch(1, 1);
+
+    connect(caseHistorique, &QCheckBox::toggled, nombreHistorique, &QWidget::setEnabled);
+    nombreHistorique->setEnabled(caseHistorique->isChecked());
+    connect(listeHistorique, &QListWidget::currentRowChanged, this,
+            &TFormOptions::ActualiserHistorique);
+    connect(supprimer, &QPushButton::clicked, this, [this] {
+        const int i = listeHistorique->currentRow();
+        if (i < 0) return;
+        delete listeHistorique->takeItem(i);
+        listeHistorique->setCurrentRow(listeHistorique->count() > 0 ? 0 : -1);
+        ActualiserHistorique();
+    });
+    connect(vider, &QPushButton::clicked, this, [this] { RemplirHistorique({}); });
+    connect(retablir, &QPushButton::clicked, this,
+            [this] { RemplirHistorique(Options::ChargerHistorique()); });
+    RemplirHistorique(Options::ChargerHistorique());
+    // Written after "nbFichiersHistorique": the history keeps that many files.
+    ecritures.append([this] {
+        const QStringList elements = Textes(listeHistorique);
+        if (!ListeDejaStockee(QStringLiteral("Historique"), elements) ||
+            elements.size() > Options::NbFichiersHistorique())
+            Options::EnregistrerHistorique(elements);
+    });
+    return page;
+}
+
+void TFormOptions::RemplirHistorique(const QStringList& fichiers) {
+    listeHistorique->clear();
+    listeHistorique->addItems(fichiers);
+    listeHistorique->setCurrentRow(fichiers.isEmpty() ? -1 : 0);
+    ActualiserHistorique();
+}
+
+void TFormOptions::ActualiserHistorique() {
+    QListWidgetItem* element = listeHistorique->currentItem();
+    cheminHistorique->setText(element ? QDir::toNativeSeparators(element->text()) : QString());
+}
+
+// ---- "Onglets" ---------------------------------------------------------------------------------
+
+QWidget* TFormOptions::PageOnglets() {
+    auto* page = new QWidget;
+    auto* mise = new QGridLayout(page);
+    const QStringList cotes = {QStringLiteral("En haut"), QStringLiteral("A gauche"),
+                               QStringLiteral("A droite"), QStringLiteral("En bas")};
+    auto* notes = Boite(page, QStringLiteral(" Grille des &notes "), "BoiteOngletsNotes");
+    Choix(notes, cotes, "OngletsGrillesNotes", &Options::OngletsGrillesNotes,
+          &Options::ModifierOngletsGrillesNotes);
+    auto* bilans = Boite(page, QStringLiteral(" Grille des &bilans "), "BoiteOngletsBilans");
+    Choix(bilans, cotes, "OngletsGrillesBilans", &Options::OngletsGrillesBilans,
+          &Options::ModifierOngletsGrillesBilans);
+    auto* graphes = Boite(page, QStringLiteral(" &Graphes "), "BoiteOngletsGraphes");
+    Choix(graphes, cotes, "OngletsGraphes", &Options::OngletsGraphes,
+          &Options::ModifierOngletsGraphes);
+    mise->addWidget(notes, 0, 0);
+    mise->addWidget(bilans, 0, 1);
+    mise->addWidget(graphes, 0, 2);
+
+    caseOngletsClasses =
+        Case(page, QStringLiteral("&Afficher des onglets pour passer d'une\nclasse à l'autre."),
+             "CaseOngletsClasses", &Options::AfficherOngletsClasses,
+             &Options::ModifierAfficherOngletsClasses);
+    mise->addWidget(caseOngletsClasses, 1, 0, 1, 3);
+    boiteTypeOnglets = Boite(page, QStringLiteral(" &Type d'onglets "), "BoiteTypeOnglets");
+    typeOnglets = Choix(boiteTypeOnglets,
+                        {QStringLiteral("Boutons plats"), QStringLiteral("Boutons normaux"),
+                         QStringLiteral("Onglets")},
+                        "OngletClasses", &Options::OngletClasses, &Options::ModifierOngletClasses,
+                        [this] { return caseOngletsClasses->isChecked(); });
+    mise->addWidget(boiteTypeOnglets, 2, 0);
+
+    // The preview: two classes as the frame would show them.
+    apercuOnglets = new QStackedWidget(page);
+    apercuOnglets->setObjectName(QStringLiteral("ApercuOnglets"));
+    const QStringList classes = {QStringLiteral("6e A"), QStringLiteral("4e B")};
+    for (int style = 0; style < 2; ++style) {
+        auto* rangee = new QWidget(apercuOnglets);
+        auto* r = new QHBoxLayout(rangee);
+        r->setContentsMargins(0, 0, 0, 0);
+        for (int i = 0; i < classes.size(); ++i) {
+            auto* b = new QToolButton(rangee);
+            b->setText(classes.at(i));
+            b->setAutoRaise(style == 0);
+            b->setCheckable(true);
+            b->setChecked(i == classes.size() - 1);
+            b->setFocusPolicy(Qt::NoFocus);
+            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            b->setMinimumWidth(70);
+            r->addWidget(b);
+        }
+        r->addStretch(1);
+        auto* cadre = new QWidget(apercuOnglets);
+        auto* c = new QVBoxLayout(cadre);
+        c->setContentsMargins(0, 0, 0, 0);
+        c->addWidget(rangee);
+        auto* fenetre = new QLabel(cadre);
+        fenetre->setFrameShape(QFrame::StyledPanel);
+        fenetre->setMinimumHeight(40);
+        c->addWidget(fenetre, 1);
+        apercuOnglets->addWidget(cadre);
+    }
+    {
+        auto* cadre = new QWidget(apercuOnglets);
+        auto* c = new QVBoxLayout(cadre);
+        c->setContentsMargins(0, 0, 0, 0);
+        auto* fenetre = new QLabel(cadre);
+        fenetre->setFrameShape(QFrame::StyledPanel);
+        fenetre->setMinimumHeight(40);
+        c->addWidget(fenetre, 1);
+        auto* barre = new QTabBar(cadre);
+        barre->setShape(QTabBar::RoundedSouth);
+        barre->setFocusPolicy(Qt::NoFocus);
+        for (const QString& classe : classes)
+            barre->addTab(classe);
+        barre->setCurrentIndex(classes.size() - 1);
+        c->addWidget(barre, 0, Qt::AlignLeft);
+        apercuOnglets->addWidget(cadre);
+    }
+    mise->addWidget(apercuOnglets, 2, 1, 1, 2);
+
+    caseMatiereOnglets = Case(page, QStringLiteral("Inclure &matière dans le libellé des boutons"),
+                              "CaseMatiereOnglets", &Options::AfficherMatiereOnglets,
+                              &Options::ModifierAfficherMatiereOnglets);
+    mise->addWidget(caseMatiereOnglets, 3, 0, 1, 3);
+    mise->addWidget(Case(page, QStringLiteral("Inclure nom de l'&enseignant dans le libellé"),
+                         "CaseEnseignantOnglets", &Options::AfficherNomEnseignantOnglets,
+                         &Options::ModifierAfficherNomEnseignantOnglets),
+                    4, 0, 1, 3);
+    mise->setRowStretch(5, 1);
+
+    connect(caseOngletsClasses, &QCheckBox::toggled, this, &TFormOptions::ActualiserOnglets);
+    connect(typeOnglets, &QButtonGroup::idToggled, this, &TFormOptions::ActualiserOnglets);
+    ActualiserOnglets();
+    return page;
+}
+
+void TFormOptions::ActualiserOnglets() {
+    const bool montres = caseOngletsClasses->isChecked();
+    boiteTypeOnglets->setEnabled(montres);
+    caseMatiereOnglets->setEnabled(montres);
+    apercuOnglets->setVisible(montres);
+    const int style = typeOnglets->checkedId();
+    apercuOnglets->setCurrentIndex(style >= 0 && style <= 2 ? style : 1);
+}

@@ -153,11 +153,7 @@ void TGestionnaireClasses::CommandeOptions() {
     if (!options) return;
     // Every setting the dialog changes is announced; the views are refreshed once, when it
     // closes.
-    {
-        TReglages::TGroupeModifications groupe;
-        options(fenetre);
-    }
-    // The history menus follow the list edited in the dialog (the history itself changes on
-    // every save, so its key alone does not refresh the views).
-    NotifHistorique();
+    // The history menus follow the history's own settings (see the constructor).
+    TReglages::TGroupeModifications groupe;
+    options(fenetre);
 }

@@ -88,6 +88,13 @@ void TActions::CreerActionsCommunes(QObject* p) {
           Programme::TImage::Quitter, QStringLiteral("Quitter"));
     Creer(p, Id::RecupererBak, QStringLiteral("&Récupérer un fichier .bak"));
     Creer(p, Id::Calculatrice, QStringLiteral("Ca&lculatrice"));
+    Creer(p, Id::Annuler, QStringLiteral("&Annuler"),
+          QStringLiteral("Annuler la dernière modification"),
+          QKeySequence(QStringLiteral("Ctrl+Z")));
+    Creer(p, Id::Retablir, QStringLiteral("&Rétablir"),
+          QStringLiteral("Rétablir la dernière modification annulée"))
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     Creer(p, Id::Fusionner, QStringLiteral("&Fusionner plusieurs fichiers"));
     Creer(p, Id::Sauvegarder, QStringLiteral("&Sauvegarder vos fichiers"));
     Creer(p, Id::Bulletins, QStringLiteral("&Bulletins"));

@@ -30,6 +30,9 @@ public:
         static constexpr char Quitter[] = "quitter";
         static constexpr char RecupererBak[] = "recupererBak";
         static constexpr char Calculatrice[] = "calculatrice";
+        // Undo and redo in the active class; their texts name the step.
+        static constexpr char Annuler[] = "annuler";
+        static constexpr char Retablir[] = "retablir";
         // Tools whose windows are still to come: disabled until a command is defined.
         static constexpr char Fusionner[] = "fusionner";
         static constexpr char Sauvegarder[] = "sauvegarder";

@@ -70,13 +70,12 @@ void TFichierTav::Remplir(QStringList& liste, qsizetype taille) {
 }
 
 void TFichierTav::Modifier(QString& champ, const QString& texte) {
+    // The same text again changes nothing: the class stays as saved.
     const QString nouveau = CouperTexte(texte);
-    const bool change = champ != nouveau;
+    if (champ == nouveau) return;
     champ = nouveau;
     modifie = true;
-    Annoncer([change](TObservateurFichier& o) {
-        if (change) o.IdentiteChangee();
-    });
+    Annoncer([](TObservateurFichier& o) { o.IdentiteChangee(); });
 }
 
 void TFichierTav::ModifierNomFichier(const QString& nom) {
@@ -341,7 +340,11 @@ void TFichierTav::AjouterSerie(int p, const QString& intitule, bool oral, const 
     modifie = true;
     MarquerPeriode(p, true);
     ReconstruireCacheStatistiques();
-    Annoncer([p](TObservateurFichier& o) { o.SeriesChangees(p); });
+    const QString titre = CouperTexte(intitule);
+    Annoncer([p, &titre](TObservateurFichier& o) {
+        o.Operation(QStringLiteral("l'ajout de la série « %1 »").arg(titre));
+        o.SeriesChangees(p);
+    });
 }
 
 void TFichierTav::SupprimerSerie(int p, int colonne) {
@@ -349,6 +352,7 @@ void TFichierTav::SupprimerSerie(int p, int colonne) {
     if (NombreSeries(p) < 1 || colonne < IndiceColonne(p, 1) + 1 ||
         colonne > IndiceColonne(p, NombreSeries(p)) + 1)
         throw TErreurIndice(QStringLiteral("colonne %1").arg(colonne));
+    const QString titre = tableSeries.at(colonne - 1).value(0);
     tableSeries.removeAt(colonne - 1);
     if (tableSeries.isEmpty())
         tableSeries.append(ListeDe(NombreEleves() + NombreLignesSupplementaires, QString()));
@@ -359,7 +363,10 @@ void TFichierTav::SupprimerSerie(int p, int colonne) {
     for (int s = 1; s <= NombreEleves(); ++s)
         MarquerMoyenne(p, s, true);
     ReconstruireCacheStatistiques();
-    Annoncer([p](TObservateurFichier& o) { o.SeriesChangees(p); });
+    Annoncer([p, &titre](TObservateurFichier& o) {
+        o.Operation(QStringLiteral("la suppression de la série « %1 »").arg(titre));
+        o.SeriesChangees(p);
+    });
 }
 
 void TFichierTav::DeplacerSerie(int p, int j, int p2) {
@@ -381,7 +388,8 @@ void TFichierTav::DeplacerSerie(int p, int j, int p2) {
     MarquerPeriode(p2, true);
     ReconstruireCacheStatistiques();
     silencieux.reset();
-    Annoncer([p, p2](TObservateurFichier& o) {
+    Annoncer([p, p2, &colonne](TObservateurFichier& o) {
+        o.Operation(QStringLiteral("le déplacement de la série « %1 »").arg(colonne.at(0)));
         o.SeriesChangees(p);
         if (p2 != p) o.SeriesChangees(p2);
     });
@@ -394,7 +402,11 @@ void TFichierTav::DescendreSerie(int p, int j) {
     tableSeries.swapItemsAt(c, c + 1);
     modifie = true;
     ReconstruireCacheStatistiques();
-    Annoncer([p](TObservateurFichier& o) { o.SeriesChangees(p); });
+    const QString titre = tableSeries.at(c).value(0);
+    Annoncer([p, &titre](TObservateurFichier& o) {
+        o.Operation(QStringLiteral("le déplacement de la série « %1 »").arg(titre));
+        o.SeriesChangees(p);
+    });
 }
 
 void TFichierTav::MonterSerie(int p, int j) {
@@ -404,7 +416,11 @@ void TFichierTav::MonterSerie(int p, int j) {
     tableSeries.swapItemsAt(c, c - 1);
     modifie = true;
     ReconstruireCacheStatistiques();
-    Annoncer([p](TObservateurFichier& o) { o.SeriesChangees(p); });
+    const QString titre = tableSeries.at(c).value(0);
+    Annoncer([p, &titre](TObservateurFichier& o) {
+        o.Operation(QStringLiteral("le déplacement de la série « %1 »").arg(titre));
+        o.SeriesChangees(p);
+    });
 }
 
 // --- Students -------------------------------------------------------------
@@ -440,7 +456,10 @@ void TFichierTav::AjouterEleve(const QString& nom, const QString& dateNaissance,
     MarquerToutesPeriodes();
     ReconstruireCacheMoyennes(N2);
     ReconstruireCacheStatistiques();
-    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
+    Annoncer([&nom](TObservateurFichier& o) {
+        o.Operation(QStringLiteral("l'ajout de l'élève « %1 »").arg(nom));
+        o.ElevesChanges();
+    });
 }
 
 void TFichierTav::SupprimerEleve(int s) {
@@ -449,6 +468,7 @@ void TFichierTav::SupprimerEleve(int s) {
     const int P = NombrePeriodes();
     const int K = NombreColonnesBulletin();
     const int i = s - 1;
+    const QString nom = NomEleve(s);
     for (QStringList& colonne : tableSeries)
         if (s < colonne.size()) colonne.removeAt(s);
     eleves.Supprimer(s);
@@ -470,7 +490,10 @@ void TFichierTav::SupprimerEleve(int s) {
     MarquerToutesPeriodes();
     ReconstruireCacheMoyennes(N2);
     ReconstruireCacheStatistiques();
-    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
+    Annoncer([&nom](TObservateurFichier& o) {
+        o.Operation(QStringLiteral("la suppression de l'élève « %1 »").arg(nom));
+        o.ElevesChanges();
+    });
 }
 
 void TFichierTav::DeplacerLigneEleve(int de, int vers) {
@@ -521,7 +544,10 @@ void TFichierTav::ModifierEleve(int s, const QString& nom, bool redoublant,
     modifie = true;
     MarquerToutesPeriodes();
     InvaliderCalculs();
-    Annoncer([](TObservateurFichier& o) { o.ElevesChanges(); });
+    Annoncer([&nouveau](TObservateurFichier& o) {
+        o.Operation(QStringLiteral("la modification de l'élève « %1 »").arg(nouveau));
+        o.ElevesChanges();
+    });
 }
 
 void TFichierTav::ModifierListeEleves(const QStringList& liste) {

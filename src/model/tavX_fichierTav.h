@@ -41,6 +41,9 @@ public:
     virtual void AppreciationChangee(int periode, int eleve, int colonne) = 0;
     // Periods, report-card type or every list made anew.
     virtual void ClasseReinitialisee() = 0;
+    // Told before the change it names, by the operations on a whole series or student:
+    // "la suppression de la série « DS 3 »", "l'ajout de l'élève « Martin Enzo »".
+    virtual void Operation(const QString& description) { Q_UNUSED(description); }
 };
 
 class TFichierTav {
@@ -85,6 +88,16 @@ public:
     void Enregistrer(const QString& nomFichier);
     // Why the last save failed (for a detail line under the message).
     const QString& CauseErreurEnregistrement() const { return causeErreurEnregistrement; }
+
+    // The class as its file holds it (the bytes a save would write).
+    QByteArray Octets() const;
+    // Puts back, exactly, a class written by Octets(): the students in the order written, the
+    // calculations to be done again. The file name, the modified flag and the observer stay;
+    // the observer is told nothing. False, and the class unchanged, when the bytes do not hold
+    // a class of the current layout.
+    bool Restaurer(const QByteArray& octets);
+    // Sets the modified flag (the observer is told when it changes).
+    void DefinirModifie(bool oui);
 
     // --- Identity --------------------------------------------------------
     const QString& Enseignant() const { return enseignant; }
@@ -391,6 +404,10 @@ private:
 
     // Orders the students loaded in file order, their data moving with them.
     void TrierElevesAvecDonnees();
+    // Reads a class from the bytes of a file (raises TTavException on a bad one).
+    void LireOctets(QByteArray octets, bool importSilencieux, bool elevesSeulement);
+    // Everything but the observer and the file name moves (Restaurer).
+    TFichierTav& operator=(TFichierTav&&) = default;
 
     // Tells the observer what an operation changed, then the modified flag if it changed since
     // it was last told. Nothing while an operation made of others is under way.
@@ -444,6 +461,8 @@ private:
     mutable QStringList cacheMoyennes;
     bool valide = true;
     bool importe = false;
+    // Read back by Restaurer: the students stay in the order written.
+    bool sansTri = false;
     QString causeInvalidite;
     QString messageImportation;
     QString causeErreurEnregistrement;

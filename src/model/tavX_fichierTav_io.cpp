@@ -116,7 +116,7 @@ void TLecteurTav::LireActuel(bool elevesSeulement) {
     LireEleves(elevesSeulement);
     const int N = f.NombreEleves();
     if (elevesSeulement) {
-        f.TrierElevesAvecDonnees();
+        if (!f.sansTri) f.TrierElevesAvecDonnees();
         return;
     }
 
@@ -188,7 +188,7 @@ void TLecteurTav::LireActuel(bool elevesSeulement) {
         f.arrondiMoyennesAnnuelles = quint8(E());
         f.typeMoyennesAnnuelles = quint8(E());
     }
-    f.TrierElevesAvecDonnees();
+    if (!f.sansTri) f.TrierElevesAvecDonnees();
     f.modifie = false;
 }
 
@@ -290,6 +290,52 @@ void TFichierTav::Charger(bool importSilencieux, bool elevesSeulement) {
         QString cause;
         if (!LireFichierOrdinaire(nomFichier, TailleMaximale, octets, &cause))
             throw TTavException(cause);
+        LireOctets(std::move(octets), importSilencieux, elevesSeulement);
+    } catch (const TTavException& e) {
+        valide = false;
+        causeInvalidite = e.Message();
+    } catch (const std::exception& e) {
+        valide = false;
+        causeInvalidite = QString::fromLocal8Bit(e.what());
+    }
+}
+
+void TFichierTav::DefinirModifie(bool oui) {
+    modifie = oui;
+    AnnoncerModifie();
+}
+
+bool TFichierTav::Restaurer(const QByteArray& octets) {
+    TFichierTav autre(QString(), true);
+    autre.tableSeries = {ListeDe(NombreLignesSupplementaires, QString())};
+    autre.nombresSeries = ListeDe(3, QStringLiteral("0"));
+    autre.libellesClasse = QStringList{QStringLiteral("classe")};
+    autre.sansTri = true;
+    try {
+        autre.LireOctets(octets, true, false);
+    } catch (const std::exception&) {
+        return false;
+    }
+    if (autre.importe) return false;
+    TObservateurFichier* const o = observateur;
+    const bool annonce = modifieAnnonce;
+    const int silencieux = silence;
+    const bool etaitModifie = modifie, etaitImporte = importe;
+    QString nom = std::move(nomFichier), message = std::move(messageImportation);
+    *this = std::move(autre);
+    observateur = o;
+    modifieAnnonce = annonce;
+    silence = silencieux;
+    modifie = etaitModifie;
+    importe = etaitImporte;
+    sansTri = false;
+    nomFichier = std::move(nom);
+    messageImportation = std::move(message);
+    return true;
+}
+
+void TFichierTav::LireOctets(QByteArray octets, bool importSilencieux, bool elevesSeulement) {
+    {
         TFluxTav flux(std::move(octets));
         if (flux.FinAtteinte()) throw TTavException(QStringLiteral("Ce fichier est vide."));
         try {
@@ -322,12 +368,6 @@ void TFichierTav::Charger(bool importSilencieux, bool elevesSeulement) {
         } else {
             throw TTavException(QStringLiteral("Mauvaise version de fichier."));
         }
-    } catch (const TTavException& e) {
-        valide = false;
-        causeInvalidite = e.Message();
-    } catch (const std::exception& e) {
-        valide = false;
-        causeInvalidite = QString::fromLocal8Bit(e.what());
     }
 }
 
@@ -432,6 +472,10 @@ QByteArray TEcrivainTav::Ecrire(const TFichierTav& f) {
     flux.EcrireEntier(f.arrondiMoyennesAnnuelles);
     flux.EcrireEntier(f.typeMoyennesAnnuelles);
     return flux.Donnees();
+}
+
+QByteArray TFichierTav::Octets() const {
+    return TEcrivainTav::Ecrire(*this);
 }
 
 void TFichierTav::Enregistrer(const QString& nom) {

@@ -458,6 +458,10 @@ void TFeuilleClasse::CreerMenus() {
     // one, while its menus are shown.
     using Id = TActions::Id;
     menuFichier = new QMenu(QStringLiteral("&Fichier"), this);
+    // Undo and redo come first: they name the step they undo or redo.
+    menuFichier->addAction(TActions::Action(Id::Annuler));
+    menuFichier->addAction(TActions::Action(Id::Retablir));
+    menuFichier->addSeparator();
     menuFichier->addAction(TActions::Action(Id::Nouvelle));
     menuFichier->addAction(TActions::Action(Id::Ouvrir));
     menuFichier->addAction(TActions::Action(Id::Fermer));

@@ -1,6 +1,7 @@
 #include "tavX_gestionnaireClasses.h"
 
 #include "UniteFeuilleClasse.h"
+#include "tavX_actions.h"
 #include "tavX_documentClasse.h"
 #include "tavX_menuHistorique.h"
 #include "tavX_options.h"
@@ -39,6 +40,35 @@ TGestionnaireClasses::TGestionnaireClasses(QMdiArea* zone, QWidget* fenetre, QOb
     connect(&reglages, &TReglages::modificationsTerminees, this, [this] {
         if (std::exchange(historiqueARafraichir, false)) ReconstruireMenusHistorique();
     });
+    // Undo and redo act on the active class.
+    using Id = TActions::Id;
+    TActions::DefinirCommande(
+        Id::Annuler, this,
+        [this] {
+            if (TDocumentClasse* d = DocumentActif()) d->Annuler();
+        },
+        [this] { return DocumentActif() && DocumentActif()->PeutAnnuler(); });
+    TActions::DefinirCommande(
+        Id::Retablir, this,
+        [this] {
+            if (TDocumentClasse* d = DocumentActif()) d->Retablir();
+        },
+        [this] { return DocumentActif() && DocumentActif()->PeutRetablir(); });
+    connect(this, &TGestionnaireClasses::documentActifChange, this,
+            &TGestionnaireClasses::ActualiserAnnulation);
+}
+
+void TGestionnaireClasses::ActualiserAnnulation() {
+    TDocumentClasse* d = DocumentActif();
+    const QString annuler = d ? d->EtapeAAnnuler() : QString();
+    const QString retablir = d ? d->EtapeARetablir() : QString();
+    if (QAction* a = TActions::Action(TActions::Id::Annuler))
+        a->setText(annuler.isEmpty() ? QStringLiteral("&Annuler")
+                                     : QStringLiteral("&Annuler ") + annuler);
+    if (QAction* a = TActions::Action(TActions::Id::Retablir))
+        a->setText(retablir.isEmpty() ? QStringLiteral("&Rétablir")
+                                      : QStringLiteral("&Rétablir ") + retablir);
+    TActions::Actualiser();
 }
 
 // ---- File history ------------------------------------------------------------------------------
@@ -141,6 +171,11 @@ QMdiSubWindow* TGestionnaireClasses::AjouterFeuille(TFeuilleClasse* feuille) {
     QMdiSubWindow* sous = zone->addSubWindow(feuille);
     sous->setAttribute(Qt::WA_DeleteOnClose);
     if (fenetre) sous->setWindowIcon(fenetre->windowIcon());
+    // The texts of undo and redo follow the active class's history.
+    TDocumentClasse* document = &feuille->Document();
+    connect(document, &TDocumentClasse::historiqueChange, this, [this, document] {
+        if (document == DocumentActif()) ActualiserAnnulation();
+    });
     emit feuilleAjoutee(feuille, sous);
     sous->showMaximized();
     return sous;

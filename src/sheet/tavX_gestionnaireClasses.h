@@ -84,6 +84,8 @@ public:
     void SuivreMenuHistorique(QMenu* menu, QAction* quitter);
     // Rebuilds the history items of every menu followed.
     void ReconstruireMenusHistorique();
+    // The undo and redo commands name the active class's next steps.
+    void ActualiserAnnulation();
 
     // ---- Announcements from the sheets --------------------------------------------------------
     // Shows a new sheet in the area, maximized.

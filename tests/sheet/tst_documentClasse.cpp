@@ -5,6 +5,7 @@
 #include "../app/soutien_gui.h"
 
 #include "_TGrilleNotes.h"
+#include "tavX_actions.h"
 #include "tavX_constantes.h"
 #include "tavX_documentClasse.h"
 #include "tavX_fichierTav.h"
@@ -261,6 +262,56 @@ private slots:
         QVERIFY(relue && relue != f);
         relue->ChoisirPeriode(f->PeriodeCourante() - 1);
         QCOMPARE(vue, Vue(relue));
+    }
+
+    // Undo and redo as a teacher uses them: a typed mark, then Ctrl+Z brings back the old mark
+    // and its averages; a deleted series comes back in its place with its marks; undoing back to
+    // the saved class turns the light green again. The commands name their step.
+    void annulerEtRetablirAuClavier() {
+        TFeuilleClasse* f = Ouvrir(3, {2, 1});
+        QVERIFY(f);
+        f->ChoisirPeriode(0);
+        auto* g = dynamic_cast<TGrilleNotesTavelin*>(f->Grilles().notes);
+        QAction* annuler = TActions::Action(TActions::Id::Annuler);
+        QAction* retablir = TActions::Action(TActions::Id::Retablir);
+        QVERIFY(annuler && retablir && !annuler->isEnabled());
+        const QStringList avant = Vue(f);
+
+        g->setFocus();
+        g->SelectionnerCellule(0, 2);
+        QTest::keyClicks(g, QStringLiteral("9"));
+        QVERIFY(g->Editeur());
+        QTest::keyClick(g->Editeur(), Qt::Key_Return);
+        QCoreApplication::processEvents(); // the step ends with the event
+        QCOMPARE(f->Fichier().Note(1, 1, 2), QStringLiteral("9"));
+        QCOMPARE(annuler->text(),
+                 QStringLiteral("&Annuler la saisie de la note de ") + f->Fichier().NomEleve(2));
+        QVERIFY(annuler->isEnabled());
+        QVERIFY(!f->ImageFeuRouge()->isHidden());
+
+        QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Vue(f), avant);                 // the mark, its column and its averages
+        QVERIFY(f->ImageFeuRouge()->isHidden()); // back to the file on disk
+        QVERIFY(retablir->isEnabled());
+        QTest::keyClick(g, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(f->Fichier().Note(1, 1, 2), QStringLiteral("9"));
+        QVERIFY(!f->ImageFeuRouge()->isHidden());
+
+        // A series deleted (as the series tools do) comes back in its place.
+        const QStringList avecSerie = Vue(f);
+        const QString titre = f->Fichier().Intitule(1, 1);
+        f->Fichier().SupprimerSerie(1, 1);
+        QCoreApplication::processEvents();
+        QVERIFY(Vue(f) != avecSerie);
+        QCOMPARE(annuler->text(),
+                 QStringLiteral("&Annuler la suppression de la série « %1 »").arg(titre));
+        annuler->trigger();
+        QCOMPARE(Vue(f), avecSerie);
+        QCOMPARE(f->Fichier().Intitule(1, 1), titre);
+        QCOMPARE(f->Fichier().Note(1, 1, 2), QStringLiteral("9"));
+        annuler->trigger();
+        QCOMPARE(Vue(f), avant);
+        QVERIFY(f->ImageFeuRouge()->isHidden());
     }
 };
 

@@ -1,5 +1,7 @@
 // tavelin: the desktop program. One copy runs per user: a later start hands its files to it.
+#include "UniteFeuilleClasse.h"
 #include "UnitePrincipale.h"
+#include "_FormImprimer.h"
 #include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
@@ -87,6 +89,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    TFormTavelin2::Extensions().imprimer = [](TFeuilleClasse* feuille) {
+        Impression::OuvrirImprimer(feuille, feuille->Fichier(), feuille->Logo());
+    };
     TFormTavelin2 fenetre(arguments, QDir::currentPath());
     QObject::connect(&instance, &TInstanceUnique::fichiersRecus, &fenetre,
                      &TFormTavelin2::RecevoirFichiers);

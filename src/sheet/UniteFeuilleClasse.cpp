@@ -2,6 +2,7 @@
 
 #include "_FormCreerListeEleves.h"
 #include "_FormHint.h"
+#include "_FormImprimer.h"
 #include "_FormInformationsSeries.h"
 #include "_FormNouvelleClasse.h"
 #include "_TGrilleGenerique.h"
@@ -484,7 +485,8 @@ void TFeuilleClasse::CreerMenus() {
     Commande(this, menuFichier, QStringLiteral("Clôner le fichier ..."));
     menuFichier->addSeparator();
     menuFichier->addAction(TActions::Action(Id::Imprimer));
-    Commande(this, menuFichier, QStringLiteral("&Configurer l'impression ..."));
+    Commande(this, menuFichier, QStringLiteral("&Configurer l'impression ..."),
+             [this] { Impression::ConfigurerImpression(this); });
     menuFichier->addSeparator();
     actionQuitter = TActions::Action(Id::Quitter);
     menuFichier->addAction(actionQuitter);

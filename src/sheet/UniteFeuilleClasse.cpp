@@ -388,6 +388,7 @@ void TFeuilleClasse::CreerPages() {
     panelGraphe = new TPanneauGrille(QString());
     panelGraphe->setObjectName(QStringLiteral("Chart1"));
     tabControlGraphes->DefinirContenu(panelGraphe);
+    CreerGraphe();
     connect(tabControlGraphes, &TRangeeOnglets::ongletChoisi, this,
             Tav::Garde("choix du graphe", this, [this](int i) { ChoisirOngletGraphe(i); }));
     auto* dispositionGraphes = new QHBoxLayout(pageGraphes);
@@ -548,16 +549,12 @@ void TFeuilleClasse::CreerMenus() {
     connect(menuSeries, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuSeries);
 
     menuGraphes = new QMenu(QStringLiteral("G&raphes"), this);
-    QMenu* coller = menuGraphes->addMenu(QStringLiteral("Coller dans le Presse-Papiers"));
-    for (const QString& format :
-         {QStringLiteral("Format &Bitmap (.bmp)"), QStringLiteral("Format &Metafile (.wmf)"),
-          QStringLiteral("Format &Enhanced Metafile (.emf)")})
-        Commande(this, coller, format);
-    actionsGraphe << coller->menuAction();
-    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Exporter ..."));
-    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Imprimer ..."));
-    for (QAction* a : std::as_const(actionsGraphe))
-        a->setProperty(AVenir, true);
+    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("Coller dans le Presse-Papiers"),
+                              [this] { CopierGraphe(); });
+    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Exporter ..."),
+                              [this] { ExporterGraphe(); });
+    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Imprimer ..."),
+                              [this] { ImprimerGraphe(); });
     connect(menuGraphes, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuGraphes);
 
     menuVues = new QMenu(QStringLiteral("&Vues"), this);

@@ -395,6 +395,7 @@ bool TFormImprimer::Lancer(TDestination destination) {
 void TFormImprimer::Apercu() {
     QPrintPreviewDialog apercu(&Impression::Imprimante(), this);
     apercu.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    apercu.resize(1100, 760);
     apercu.setWindowState(Qt::WindowMaximized);
     connect(&apercu, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* imprimante) {
         // Measured again on the page as the preview has it (orientation, paper).

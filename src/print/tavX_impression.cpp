@@ -280,7 +280,7 @@ int TImpression::DessinerBande(QPainter& peintre, const TEnteteBasDePage& bande,
     const int droite = g.largeurImprimable - g.margeDroite;
     peintre.save();
     peintre.setFont(policeBande);
-    peintre.setPen(QPen(Qt::black, 0));
+    peintre.setPen(QPen(Qt::black, Impression::EpaisseurTrait));
     peintre.setBrush(Qt::NoBrush);
     peintre.drawLine(g.margeGauche, y, droite, y);
     auto ecrire = [&](int x, const QString& texte) {
@@ -319,9 +319,10 @@ void TImpression::DessinerCellule(QPainter& peintre, const QRectF& rect, const Q
         peintre.save();
         peintre.setClipRect(rect);
     }
+    const QPen stylo = peintre.pen();
     if (couleur != Qt::black) peintre.setPen(couleur);
     peintre.drawText(rect, int(alignement | Qt::AlignVCenter) | Qt::TextSingleLine, texte);
-    if (couleur != Qt::black) peintre.setPen(Qt::black);
+    if (couleur != Qt::black) peintre.setPen(stylo);
     if (deborde) peintre.restore();
 }
 
@@ -347,7 +348,7 @@ void TImpression::DessinerTable(QPainter& peintre, int page) const {
 
     peintre.save();
     peintre.setFont(police);
-    peintre.setPen(QPen(Qt::black, 0));
+    peintre.setPen(QPen(Qt::black, Impression::EpaisseurTrait));
     // Header row.
     for (int k = 0; k < colonnes.size(); ++k)
         DessinerCellule(peintre, QRectF(bords[k], y0, bords[k + 1] - bords[k], h),

@@ -29,6 +29,8 @@ namespace Impression {
 
 // Logical dots per inch of every printout.
 constexpr int ResolutionLogique = 600;
+// Width of the rules, in logical units (a printer dot would vanish on paper).
+constexpr int EpaisseurTrait = 3;
 // Smallest margin of a page, in logical units.
 constexpr int MargeMinimum = 100;
 

@@ -2,6 +2,7 @@
 // cannot be drawn, the legend, and the chart of a sheet following its student list.
 #include "../app/soutien_gui.h"
 
+#include "_FormImprimerGraphe.h"
 #include "tavX_grapheClasse.h"
 #include "tavX_panneauGrille.h"
 
@@ -94,11 +95,20 @@ private slots:
         feuille->NotifGraphe(1, 7); // past the list: nothing drawn
         QVERIFY(graphe->Lignes().points[0].isEmpty());
 
-        // Copy: an image, never an empty one.
-        QGuiApplication::clipboard()->clear();
+        // Printing the graph (here to PDF) draws the chart itself: what the teacher had copied
+        // stays in the clipboard.
         feuille->NotifGraphe(1, 1);
         graphe->resize(400, 300);
-        QVERIFY(!graphe->Image().isNull());
+        QGuiApplication::clipboard()->setText(QStringLiteral("copié avant"));
+        TFormImprimerGraphe impression(
+            QStringLiteral("Elève 01"), graphe->Image(),
+            [graphe](QPainter& p, const QRectF& cible) { graphe->Rendre(p, cible); });
+        const QString pdf = env->Chemin(QStringLiteral("graphe.pdf"));
+        QVERIFY(impression.EnregistrerPdf(pdf));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copié avant"));
+        QFile fichier(pdf);
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QCOMPARE(fichier.read(5), QByteArray("%PDF-"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "tavX_impressionsGrilles.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_options.h"
+#include "tavX_ouvrirOptions.h"
 #include "tavtest_ecrivain.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -536,6 +538,20 @@ private slots:
         reponse = TChoixImpression{1, 1, false, 0, 1};
         QVERIFY(fenetre.Lancer(TFormImprimer::TDestination::Imprimante));
         QCOMPARE(sorties, 1);
+
+        // The options of the printout being prepared, when the options dialog exists.
+        QVERIFY(fenetre.BoutonOptions()->isHidden());
+        QString pageOuverte;
+        Dialogues::DefinirOuvertureOptions(
+            [&](QWidget*, const QString& page) { pageOuverte = page; });
+        {
+            TFormImprimer avecOptions(*f, QPixmap());
+            QVERIFY(!avecOptions.BoutonOptions()->isHidden());
+            avecOptions.ListeQuoi()->setCurrentIndex(1);
+            avecOptions.BoutonOptions()->click();
+            QCOMPARE(pageOuverte, QStringLiteral("Impression/Bilans"));
+        }
+        Dialogues::DefinirOuvertureOptions({});
 
         // To a PDF file.
         repondeur.pdf = dossier.filePath(QStringLiteral("notes.pdf"));

@@ -37,9 +37,10 @@ QFont PoliceLogique(const QString& famille, qreal points) {
 // ---- Geometry ----------------------------------------------------------------------------------
 
 TGeometriePage TGeometriePage::Depuis(const QPageLayout& mise) {
-    const qreal echelle = Impression::ResolutionLogique / 72.0;
-    const QRectF papier = mise.fullRect(QPageLayout::Point);
-    const QRectF zone = mise.paintRect(QPageLayout::Point);
+    // Millimetres: the layout's points are whole numbers, too coarse for 1/600 inch.
+    const qreal echelle = Impression::ResolutionLogique / 25.4;
+    const QRectF papier = mise.fullRect(QPageLayout::Millimeter);
+    const QRectF zone = mise.paintRect(QPageLayout::Millimeter);
     TGeometriePage g;
     g.largeurPapier = int(std::lround(papier.width() * echelle));
     g.hauteurPapier = int(std::lround(papier.height() * echelle));

@@ -201,7 +201,7 @@ protected:
     virtual bool LegendeAvecDernierePage() const { return false; }
 
     // Sets the data column width and paginates; the subclass calls it at the end of its
-    // constructor. colonnesParPage: forced count (blank grid: as many as fit, on one page).
+    // constructor. unePageSeulement: as many columns as fit on one page (the blank grid).
     void Paginer(int largeurDonnees, bool unePageSeulement = false);
 
     // Text measure in the print font.

@@ -247,6 +247,21 @@ private slots:
         QCOMPARE(TImpressionGrilleNotes(*f, p).NombrePages(), -1);
     }
 
+    // The geometry of a page: the unprintable offsets become the margins, at least 100 units.
+    void geometrie() {
+        const QPageLayout sansMarge(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+        const TGeometriePage a = TGeometriePage::Depuis(sansMarge);
+        QCOMPARE(a.largeurPapier, 4961); // 210 mm
+        QCOMPARE(a.margeGauche, 100);
+        QCOMPARE(a.margeBas, 100);
+        const QPageLayout marges(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                 QMarginsF(10, 20, 10, 20), QPageLayout::Millimeter);
+        const TGeometriePage b = TGeometriePage::Depuis(marges);
+        QCOMPARE(b.margeGauche, 236);
+        QCOMPARE(b.margeHaut, 472);
+        QCOMPARE(b.largeurImprimable + b.margeGauche + b.margeDroite, b.largeurPapier);
+    }
+
     // Header band: blank draws nothing and is 40 high; with an empty centre the second rule goes
     // under the left and right texts, not through them.
     void bandeEntete() {
@@ -466,9 +481,17 @@ private slots:
         const TTexte* dernier = page->Chercher(classement.at(2));
         QVERIFY(premier && dernier && premier->position.y() < dernier->position.y());
 
-        // Detailed columns add one per grade type, and their names are measured.
+        // Detailed columns add one per grade type, and their names are measured whenever they
+        // are printed (not only with the per-type averages of the sheet).
         Options::ModifierColonnesBilanDetaillees(true);
-        QCOMPARE(TImpressionGrilleBilan(*f, p).Bornes().constLast(), 9);
+        Options::ModifierMoyenneParTypeDeNotes(false);
+        const QString type = QStringLiteral("Devoir surveillé commun de fin de trimestre");
+        f->ModifierTypeNotes(1, 1, type);
+        p.periode = 1;
+        TImpressionGrilleBilan detaille(*f, p);
+        QCOMPARE(detaille.Bornes().constLast(), 1 + 2 + 1 + 1 + 2); // two types
+        const QFontMetricsF fm(PoliceLogique(QStringLiteral("DejaVu Serif"), 9));
+        QVERIFY(detaille.LargeurColonne() >= fm.horizontalAdvance(type) + 20);
     }
 
     // Appreciations: four fixed columns on every page, then the sections.

@@ -1,6 +1,8 @@
 // tavelin: the desktop program. One copy runs per user: a later start hands its files to it.
+#include "UniteFeuilleClasse.h"
 #include "UnitePrincipale.h"
 #include "_FormOptions.h"
+#include "_FormImprimer.h"
 #include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
@@ -91,6 +93,9 @@ int main(int argc, char* argv[]) {
 
     // The options dialog, from the menus and from the dialogs' "new value" buttons.
     TFormTavelin2::Extensions().options = [](QWidget* parent) { TFormOptions::Ouvrir(parent); };
+    TFormTavelin2::Extensions().imprimer = [](TFeuilleClasse* feuille) {
+        Impression::OuvrirImprimer(feuille, feuille->Fichier(), feuille->Logo());
+    };
     TFormTavelin2 fenetre(arguments, QDir::currentPath());
     Dialogues::DefinirOuvertureOptions(
         [&fenetre](QWidget* parent, const QString& page, const QString& sousPage) {

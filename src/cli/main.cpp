@@ -7,6 +7,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#ifdef TAV_CLI_IMPRESSION
+#include <QGuiApplication>
+#endif
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,6 +29,9 @@ const Commande commandes[] = {
     {"check", CommandeCheck, "vérifie un ou plusieurs fichiers de classe"},
     {"averages", CommandeAverages, "calcule moyennes, statistiques et classements (JSON)"},
     {"summary", CommandeSummary, "grille des bilans d'une période ou de l'année (JSON)"},
+#ifdef TAV_CLI_IMPRESSION
+    {"print", CommandePrint, "imprime notes, bilan, appréciations ou grille vierge en PDF"},
+#endif
 };
 
 void AideGenerale() {
@@ -87,7 +93,16 @@ bool DemandeAide(const QStringList& args) {
 } // namespace Cli
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing draws text: it needs the fonts of a GUI application, without any window.
+    std::unique_ptr<QCoreApplication> application;
+#ifdef TAV_CLI_IMPRESSION
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    if (!application) application = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("tavelin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
     QStringList args = app.arguments().mid(1);

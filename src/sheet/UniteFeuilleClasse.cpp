@@ -2,6 +2,7 @@
 
 #include "_FormCreerListeEleves.h"
 #include "_FormHint.h"
+#include "_FormImprimer.h"
 #include "_FormInformationsSeries.h"
 #include "_FormNouvelleClasse.h"
 #include "_TGrilleGenerique.h"
@@ -381,6 +382,7 @@ void TFeuilleClasse::CreerPages() {
     panelGraphe = new TPanneauGrille(QString());
     panelGraphe->setObjectName(QStringLiteral("Chart1"));
     tabControlGraphes->DefinirContenu(panelGraphe);
+    CreerGraphe();
     connect(tabControlGraphes, &TRangeeOnglets::ongletChoisi, this,
             Tav::Garde("choix du graphe", this, [this](int i) { ChoisirOngletGraphe(i); }));
     auto* dispositionGraphes = new QHBoxLayout(pageGraphes);
@@ -482,7 +484,8 @@ void TFeuilleClasse::CreerMenus() {
     Commande(this, menuFichier, QStringLiteral("Clôner le fichier ..."));
     menuFichier->addSeparator();
     menuFichier->addAction(TActions::Action(Id::Imprimer));
-    Commande(this, menuFichier, QStringLiteral("&Configurer l'impression ..."));
+    Commande(this, menuFichier, QStringLiteral("&Configurer l'impression ..."),
+             [this] { Impression::ConfigurerImpression(this); });
     menuFichier->addSeparator();
     actionQuitter = TActions::Action(Id::Quitter);
     menuFichier->addAction(actionQuitter);
@@ -554,16 +557,12 @@ void TFeuilleClasse::CreerMenus() {
     connect(menuSeries, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuSeries);
 
     menuGraphes = new QMenu(QStringLiteral("G&raphes"), this);
-    QMenu* coller = menuGraphes->addMenu(QStringLiteral("Coller dans le Presse-Papiers"));
-    for (const QString& format :
-         {QStringLiteral("Format &Bitmap (.bmp)"), QStringLiteral("Format &Metafile (.wmf)"),
-          QStringLiteral("Format &Enhanced Metafile (.emf)")})
-        Commande(this, coller, format);
-    actionsGraphe << coller->menuAction();
-    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Exporter ..."));
-    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Imprimer ..."));
-    for (QAction* a : std::as_const(actionsGraphe))
-        a->setProperty(AVenir, true);
+    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("Coller dans le Presse-Papiers"),
+                              [this] { CopierGraphe(); });
+    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Exporter ..."),
+                              [this] { ExporterGraphe(); });
+    actionsGraphe << Commande(this, menuGraphes, QStringLiteral("&Imprimer ..."),
+                              [this] { ImprimerGraphe(); });
     connect(menuGraphes, &QMenu::aboutToShow, this, &TFeuilleClasse::ActiverMenuGraphes);
 
     menuVues = new QMenu(QStringLiteral("&Vues"), this);

@@ -20,6 +20,7 @@ class QToolButton;
 class TDocumentClasse;
 class TFichierTav;
 class TGestionnaireClasses;
+class TGrapheClasse;
 class TGrilleFeuille;
 class TPanneauGrille;
 class TRangeeOnglets;
@@ -61,6 +62,7 @@ public:
     // The menus that replace the main window's while the sheet is active, in order.
     const QList<QMenu*>& Menus() const { return menus; }
     TGrilles& Grilles() { return grilles; }
+    TGrapheClasse* Graphe() const { return graphe; }
 
     // The first period (searching from the last) that has a series, else 1.
     static int PeriodeInitiale(const TFichierTav& fichier);
@@ -114,6 +116,8 @@ public:
     void NotifSelectionNotes(int ligne, int colonne);
     void NotifLargeurEleves(int largeur);
     void NotifToutRecalculer();
+    // Draws the graph of a student (0: none) for a period (tavX_commandesGraphe.cpp).
+    void NotifGraphe(int periode, int eleve);
 
     // Refreshes the grids: caches invalidated, the grades, averages and summary grids reloaded,
     // then the labels when the number of series may have changed.
@@ -199,6 +203,13 @@ private:
     void SerieAjoutee(int periode);
     // Stores the text of a cell still being edited, in every grid.
     void TerminerSaisies();
+    // The graph page (tavX_commandesGraphe.cpp).
+    void CreerGraphe();
+    void RedessinerGraphe();
+    void MenuGraphe(const QPoint& position);
+    void CopierGraphe();
+    void ExporterGraphe();
+    void ImprimerGraphe();
     // "&Points en plus ou en moins" (tavX_commandePoints.cpp).
     void CommandePointsPlusMoins();
     // The report-card appreciations and the student summary (tavX_commandesAppreciations.cpp).
@@ -248,6 +259,8 @@ private:
     QPixmap logo;
     int periodeCourante = 1;
     TGrilles grilles;
+    TGrapheClasse* graphe = nullptr;
+    int grapheEleve = 0;
     int largeurNotesRetenue = 0;
     int largeurMoyennesRetenue = 0;
     bool equilibreEnAttente = false;

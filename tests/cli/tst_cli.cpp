@@ -237,13 +237,51 @@ private slots:
                  1);
     }
 
+    // A printout rendered headless to PDF; the cases it refuses, with their exit codes.
+    void print_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("erreur");
+        QTest::newRow("notes") << QStringList{"--quoi", "notes"} << 0 << QString();
+        QTest::newRow("bilan annuel")
+            << QStringList{"--quoi", "bilans", "--periode", "annee"} << 0 << QString();
+        QTest::newRow("appreciations")
+            << QStringList{"--quoi", "appreciations", "--periode", "2", "--paysage"} << 0
+            << QString();
+        QTest::newRow("vierge") << QStringList{"--quoi", "vierge"} << 0 << QString();
+        QTest::newRow("sans série") << QStringList{"--quoi", "notes", "--periode", "1"} << 1
+                                    << QStringLiteral("Aucune série de notes pour cette période !");
+        QTest::newRow("période hors de la classe")
+            << QStringList{"--quoi", "notes", "--periode", "3"} << 2 << QStringLiteral("période");
+        QTest::newRow("quoi inconnu")
+            << QStringList{"--quoi", "tout"} << 2 << QStringLiteral("--quoi");
+    }
+    void print() {
+        QFETCH(QStringList, options);
+        QFETCH(int, code);
+        QFETCH(QString, erreur);
+        const QString pdf = Chemin(QStringLiteral("sortie.pdf"));
+        QFile::remove(pdf);
+        const Resultat r = Lancer(QStringList{QStringLiteral("print"), ClasseExemple()} + options +
+                                  QStringList{QStringLiteral("--pdf"), pdf});
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.erreur.contains(erreur), qPrintable(r.erreur));
+        QFile fichier(pdf);
+        if (code == 0) {
+            QVERIFY(fichier.open(QIODevice::ReadOnly));
+            QCOMPARE(fichier.read(5), QByteArray("%PDF-"));
+        } else {
+            QVERIFY(!fichier.exists());
+        }
+    }
+
     void usage_codeDeux() {
         QCOMPARE(Lancer({}).code, 2);
         QCOMPARE(Lancer({QStringLiteral("inconnue")}).code, 2);
         QCOMPARE(Lancer({QStringLiteral("info")}).code, 2);
         QCOMPARE(Lancer({QStringLiteral("convert"), QStringLiteral("a.tav")}).code, 2);
         QCOMPARE(Lancer({QStringLiteral("check")}).code, 2);
-        for (const char* c : {"info", "convert", "check"}) {
+        for (const char* c : {"info", "convert", "check", "print"}) {
             const Resultat r = Lancer({QString::fromLatin1(c), QStringLiteral("--help")});
             QCOMPARE(r.code, 0);
             QVERIFY(r.sortie.startsWith(QStringLiteral("Usage : tavelin-cli ")));

@@ -62,18 +62,19 @@ QString TitreTravail(const TFichierTav& fichier) {
     return Programme::Nom() + QStringLiteral(" - ") + fichier.Classe();
 }
 
-QString PageOptions(TQuoi quoi) {
+// The sub-page of the options dialog's "Impression" page for the printout.
+QString SousPageOptions(TQuoi quoi) {
     switch (quoi) {
     case TQuoi::SeriesDeNotes:
-        return QStringLiteral("Impression/Séries de notes");
+        return QStringLiteral("Séries de notes");
     case TQuoi::Bilans:
-        return QStringLiteral("Impression/Bilans");
+        return QStringLiteral("Bilans");
     case TQuoi::Appreciations:
-        return QStringLiteral("Impression/Appréciations");
+        return QStringLiteral("Appréciations");
     case TQuoi::GrilleVierge:
-        return QStringLiteral("Impression/Grille vierge");
+        return QStringLiteral("Grille vierge");
     }
-    return QStringLiteral("Impression");
+    return QString();
 }
 
 } // namespace
@@ -298,7 +299,8 @@ void TFormImprimer::ChoisirPolice() {
 }
 
 void TFormImprimer::OuvrirOptions() {
-    Dialogues::OuvrirOptions(this, PageOptions(TQuoi(quoi->currentIndex())));
+    Dialogues::OuvrirOptions(this, QStringLiteral("Impression"),
+                             SousPageOptions(TQuoi(quoi->currentIndex())));
 }
 
 TParametresImpression TFormImprimer::Parametres(const QPageLayout& mise) const {

@@ -566,7 +566,9 @@ private slots:
         QVERIFY(fenetre.BoutonOptions()->isHidden());
         QString pageOuverte;
         Dialogues::DefinirOuvertureOptions(
-            [&](QWidget*, const QString& page) { pageOuverte = page; });
+            [&](QWidget*, const QString& page, const QString& sousPage) {
+                pageOuverte = page + QLatin1Char('/') + sousPage;
+            });
         {
             TFormImprimer avecOptions(*f, QPixmap());
             QVERIFY(!avecOptions.BoutonOptions()->isHidden());

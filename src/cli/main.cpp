@@ -26,6 +26,9 @@ const Commande commandes[] = {
     {"check", CommandeCheck, "vérifie un ou plusieurs fichiers de classe"},
     {"averages", CommandeAverages, "calcule moyennes, statistiques et classements (JSON)"},
     {"summary", CommandeSummary, "grille des bilans d'une période ou de l'année (JSON)"},
+    {"merge", CommandeMerge, "fusionne plusieurs fichiers d'une même classe"},
+    {"clone", CommandeClone, "crée une copie vide de la classe pour chaque collègue"},
+    {"export", CommandeExport, "exporte une classe par un greffon d'exportation"},
 };
 
 void AideGenerale() {

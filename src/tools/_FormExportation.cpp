@@ -46,9 +46,11 @@ TFormExportation::TFormExportation(QWidget* parent, const TFichierTav& fichier, 
     principal->addLayout(boutons);
     boutonInformations->setEnabled(false);
     boutonExporter->setEnabled(false);
-    connect(liste, &QListWidget::currentRowChanged, this, [this](int ligne) {
-        boutonInformations->setEnabled(ligne >= 0);
-        boutonExporter->setEnabled(ligne >= 0);
+    // Both actions need a selected format (the list's focus alone selects nothing).
+    connect(liste, &QListWidget::itemSelectionChanged, this, [this] {
+        const bool choisi = !liste->selectedItems().isEmpty();
+        boutonInformations->setEnabled(choisi);
+        boutonExporter->setEnabled(choisi);
     });
     connect(boutonInformations, &QPushButton::clicked, this, &TFormExportation::Informations);
     connect(boutonExporter, &QPushButton::clicked, this,
@@ -57,8 +59,13 @@ TFormExportation::TFormExportation(QWidget* parent, const TFichierTav& fichier, 
     resize(600, 320);
 }
 
+int TFormExportation::Ligne() const {
+    const QList<QListWidgetItem*> choisis = liste->selectedItems();
+    return choisis.isEmpty() ? -1 : liste->row(choisis.first());
+}
+
 void TFormExportation::Informations() {
-    const int ligne = liste->currentRow();
+    const int ligne = Ligne();
     if (ligne < 0 || ligne >= formats.size()) return;
     const QString texte = Outils::InformationsFormat(formats.at(ligne));
     if (texte.isEmpty()) return;
@@ -66,7 +73,7 @@ void TFormExportation::Informations() {
 }
 
 void TFormExportation::Exporter() {
-    const int ligne = liste->currentRow();
+    const int ligne = Ligne();
     if (ligne < 0 || ligne >= formats.size()) return;
     Outils::TServicesExport services;
     services.demanderFichier = [this](const QString& titre, const QString& filtre,

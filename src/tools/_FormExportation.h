@@ -24,6 +24,7 @@ public:
     QPushButton* BoutonExporter() const { return boutonExporter; }
 
 private:
+    int Ligne() const; // the selected format, -1 for none
     const TFichierTav& fichier;
     QList<Outils::TFormatExport> formats;
     QListWidget* liste = nullptr;

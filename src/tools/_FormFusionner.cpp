@@ -58,21 +58,36 @@ TFormFusionner::TFormFusionner(QWidget* parent, const QPixmap& logo,
     auto* page1 = new QWidget(pages);
     auto* l1 = new QHBoxLayout(page1);
     auto* gauche = new QVBoxLayout;
+    // The class files and folders of the current folder, which starts at the data folder; a
+    // double click enters a folder (".." goes up) or adds a file.
     modele = new QFileSystemModel(this);
+    modele->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDot);
     modele->setNameFilters({QStringLiteral("*.tav")});
     modele->setNameFilterDisables(false);
     const QString depart =
         QFileInfo(Options::Chemin()).isDir() ? Options::Chemin() : QDir::homePath();
-    modele->setRootPath(QDir::rootPath());
     arbre = new QTreeView(page1);
     arbre->setModel(modele);
+    arbre->setRootIsDecorated(false);
+    arbre->setItemsExpandable(false);
     for (int c = 1; c < modele->columnCount(); ++c)
         arbre->hideColumn(c);
     arbre->header()->hide();
-    arbre->setCurrentIndex(modele->index(depart));
-    arbre->scrollTo(modele->index(depart));
-    arbre->expand(modele->index(depart));
-    connect(arbre, &QTreeView::doubleClicked, this, [this] { AjouterSelection(); });
+    dossier = new QLabel(page1);
+    const auto entrer = [this](const QString& chemin) {
+        const QString propre = QDir(chemin).canonicalPath();
+        arbre->setRootIndex(modele->setRootPath(propre));
+        dossier->setText(QDir::toNativeSeparators(propre));
+    };
+    entrer(depart);
+    connect(arbre, &QTreeView::doubleClicked, this, [this, entrer](const QModelIndex& index) {
+        const QString chemin = modele->filePath(index);
+        if (QFileInfo(chemin).isDir())
+            entrer(chemin);
+        else
+            AjouterSelection();
+    });
+    gauche->addWidget(dossier);
     auto* ajouter = new QPushButton(QStringLiteral("&Ajouter le fichier sélectionné"), page1);
     connect(ajouter, &QPushButton::clicked, this, [this] { AjouterSelection(); });
     gauche->addWidget(arbre, 1);

@@ -70,6 +70,7 @@ private:
     QStackedWidget* pages = nullptr;
     QFileSystemModel* modele = nullptr;
     QTreeView* arbre = nullptr;
+    QLabel* dossier = nullptr;
     QListWidget* fichiers = nullptr;
     QLabel* labelEleves = nullptr;
     QLabel* labelPeriodes = nullptr;

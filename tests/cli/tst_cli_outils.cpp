@@ -150,6 +150,20 @@ private slots:
                     .hasMatch());
     }
 
+    // Choice 1: one series per grade type of each file, holding that type's averages.
+    void fusionParTypes() {
+        const Resultat r = Lancer({"merge", Chemin("maths.tav"), Chemin("svt.tav"), "--donnees",
+                                   "types", "--sur", "10", "--sortie", Chemin("types.tav")});
+        QCOMPARE(r.code, 0);
+        const TFichierTav f(Chemin("types.tav"), true);
+        const TFichierTav svt(Chemin("svt.tav"), true);
+        QCOMPARE(f.NombreSeries(2), 2);
+        QCOMPARE(f.Intitule(2, 2), QStringLiteral("Moy. Contrôle - SVT"));
+        QCOMPARE(f.NoteSur(2, 2), QStringLiteral("10"));
+        QCOMPARE(f.TypeNotes(2, 2), QStringLiteral("Moyenne type de notes"));
+        QCOMPARE(f.Note(2, 2, 3), svt.MoyenneParType(QStringLiteral("Contrôle"), 2, 3));
+    }
+
     void clone() {
         const QString source = Chemin("equipe/3eA - Maths - M. Prof.tav");
         QFile::copy(Chemin("maths.tav"), source);
@@ -186,7 +200,8 @@ private slots:
         QCOMPARE(r.sortie, QStringList{Chemin("maths.csv")});
         QFile f(Chemin("maths.csv"));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().startsWith("\xEF\xBB\xBF" "Classe,3e:A,"));
+        QVERIFY(f.readAll().startsWith("\xEF\xBB\xBF"
+                                       "Classe,3e:A,"));
         r = Lancer(args);
         QCOMPARE(r.code, 1);
         QVERIFY(r.sortie.isEmpty());

@@ -6,7 +6,9 @@
 
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -138,6 +140,63 @@ private slots:
         const QByteArray octets = f.readAll();
         for (const QString& attendu : attendus)
             QVERIFY2(octets.contains(attendu.toUtf8()), qPrintable(attendu));
+    }
+
+    // A real spreadsheet reads the example class exported as ODS and as French CSV: LibreOffice
+    // converts both without error, and the first student's marks and average read back equal.
+    void tableur_data() {
+        QTest::addColumn<QString>("bibliotheque");
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("filtre");
+        QTest::newRow("ods") << "tavexport_ods" << 1 << QString();
+        QTest::newRow("csv") << "tavexport_csv" << 1 << "CSV:59,34,76,1,,1036";
+    }
+    void tableur() {
+        QFETCH(QString, bibliotheque);
+        QFETCH(int, numero);
+        QFETCH(QString, filtre);
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty()) QSKIP("LibreOffice n'est pas installé");
+        const TFichierTav classe(QStringLiteral(TAV_SOURCE_DIR "/examples/4e_B_mathematiques.tav"),
+                                 true);
+        QDir dossier(env.Chemin(QStringLiteral("tableur-") + bibliotheque));
+        QVERIFY(dossier.mkpath(QStringLiteral(".")));
+        const QString sortie =
+            dossier.filePath(bibliotheque.endsWith("ods") ? "classe.ods" : "classe.csv");
+        Outils::TServicesExport services;
+        services.demanderFichier = [&](const QString&, const QString&, const QString&,
+                                       const QString&) { return sortie; };
+        const Outils::TFormatExport format{Livres + "/" + bibliotheque + ".so", numero, QString()};
+        QCOMPARE(Outils::Exporter(format, classe, services), Outils::TResultatExport::Fait);
+        QProcess lo;
+        lo.setWorkingDirectory(dossier.path());
+        QStringList args{"--headless",
+                         "-env:UserInstallation=file://" + dossier.filePath("profil")};
+        if (!filtre.isEmpty()) args << "--infilter=" + filtre;
+        args << "--convert-to"
+             << "csv:Text - txt - csv (StarCalc):44,34,76,1,,1033,false,true,false,false,false,-1"
+             << "--outdir" << dossier.filePath("lu") << sortie;
+        lo.start(soffice, args);
+        QVERIFY(lo.waitForFinished(240000));
+        QCOMPARE(lo.exitCode(), 0);
+        // The first period's sheet (ODS) or the only one (CSV).
+        QStringList lus =
+            QDir(dossier.filePath("lu")).entryList({"*.csv"}, QDir::Files, QDir::Name);
+        QVERIFY(!lus.isEmpty());
+        QString texte;
+        for (const QString& nom : lus)
+            if (nom.contains(QStringLiteral("Premier")) || lus.size() == 1)
+                texte = Lire(dossier.filePath("lu/" + nom));
+        QString attendu = classe.NomEleve(1);
+        for (int j = 1; j <= classe.NombreSeries(1); ++j)
+            attendu += "," + classe.Note(1, j, 1).replace(',', '.');
+        QString moyenne = classe.MoyenneBulletin(1, 1, Options::ArrondirMoyennes());
+        QStringList ligne;
+        for (const QString& l : texte.split('\n'))
+            if (l.startsWith(attendu + ",")) ligne = l.split(',');
+        QVERIFY2(!ligne.isEmpty(), qPrintable(attendu + "\n" + texte.left(2000)));
+        QCOMPARE(ligne.value(classe.NombreSeries(1) + 2).toDouble(),
+                 moyenne.replace(',', '.').toDouble());
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "UniteFeuilleClasse.h"
 #include "_FormAProposDe.h"
+#include "_FormFusionner.h"
 #include "_FormLisezMoi.h"
 #include "_FormPatientez.h"
 #include "tavX_actions.h"
@@ -273,6 +274,8 @@ void TFormTavelin2::DefinirCommandes() {
                               gardee("récupération", [this] { CommandeRecupererBak(); }));
     TActions::DefinirCommande(Id::Calculatrice, this,
                               gardee("calculatrice", [this] { CommandeCalculatrice(); }));
+    TActions::DefinirCommande(Id::Fusionner, this,
+                              gardee("fusion", [this] { CommandeFusionner(); }));
 }
 
 void TFormTavelin2::CreerMenus() {
@@ -858,4 +861,15 @@ void TFormTavelin2::closeEvent(QCloseEvent* evenement) {
         return;
     }
     evenement->accept();
+}
+
+void TFormTavelin2::CommandeFusionner() {
+    QStringList ouverts;
+    for (TFeuilleClasse* f : gestionnaire->Feuilles())
+        if (!f->CheminFichier().isEmpty()) ouverts.append(f->CheminFichier());
+    TFormFusionner dialogue(this, logo, ouverts);
+    // Only a file really saved is opened.
+    if (dialogue.exec() == QDialog::Accepted && !dialogue.CheminEnregistre().isEmpty() &&
+        dialogue.OuvrirApres())
+        gestionnaire->OuvrirOuMontrer(dialogue.CheminEnregistre());
 }

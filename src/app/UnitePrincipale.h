@@ -78,6 +78,7 @@ public:
     void CommandeOptions();
     void CommandeRecupererBak();
     void CommandeCalculatrice();
+    void CommandeFusionner();
     void CommandeAide();
     void CommandeLisezMoi();
     void CommandeConseils();

@@ -16,6 +16,9 @@ int CommandeAverages(const QStringList& args);
 int CommandeSummary(const QStringList& args);
 // Needs a QGuiApplication (main creates one for it).
 int CommandePrint(const QStringList& args);
+int CommandeMerge(const QStringList& args);
+int CommandeClone(const QStringList& args);
+int CommandeExport(const QStringList& args);
 
 namespace Cli {
 // Writes UTF-8 text to standard output / standard error.

@@ -32,6 +32,9 @@ const Commande commandes[] = {
 #ifdef TAV_CLI_IMPRESSION
     {"print", CommandePrint, "imprime notes, bilan, appréciations ou grille vierge en PDF"},
 #endif
+    {"merge", CommandeMerge, "fusionne plusieurs fichiers d'une même classe"},
+    {"clone", CommandeClone, "crée une copie vide de la classe pour chaque collègue"},
+    {"export", CommandeExport, "exporte une classe par un greffon d'exportation"},
 };
 
 void AideGenerale() {

@@ -695,7 +695,14 @@ void TFichierTav::RecreerListes(int elevesParPeriode) {
 
 void TFichierTav::InitialiserClasse(const QString& typePeriodesTexte,
                                     const QString& typeBulletinsTexte) {
-    const QStringList nomsPeriodes = Options::NomsSousPeriodes(typePeriodesTexte);
+    InitialiserClasse(typePeriodesTexte, Options::NomsSousPeriodes(typePeriodesTexte),
+                      typeBulletinsTexte, Options::NomsSectionsBulletin(typeBulletinsTexte));
+}
+
+void TFichierTav::InitialiserClasse(const QString& typePeriodesTexte,
+                                    const QStringList& nomsPeriodes,
+                                    const QString& typeBulletinsTexte,
+                                    const QStringList& sectionsBulletin) {
     if (nomsPeriodes.isEmpty())
         throw TTavException(QStringLiteral("Le découpage « %1 » ne contient aucune période.")
                                 .arg(typePeriodesTexte));
@@ -709,7 +716,7 @@ void TFichierTav::InitialiserClasse(const QString& typePeriodesTexte,
     for (const QString& n : nomsPeriodes)
         periodesCoupees.append(CouperTexte(n));
     QStringList colonnes;
-    for (const QString& n : Options::NomsSectionsBulletin(typeBulletinsTexte))
+    for (const QString& n : sectionsBulletin)
         colonnes.append(CouperTexte(n));
     periodes.ModifierTypePeriodes(CouperTexte(typePeriodesTexte));
     periodes.Remplacer(periodesCoupees);

@@ -198,6 +198,9 @@ public:
     // Raises TTavException (and changes nothing) when the scheme has no
     // period or more than a class file can hold.
     void InitialiserClasse(const QString& typePeriodes, const QString& typeBulletins);
+    // The same with the period names and report-card sections given (a copy of another class).
+    void InitialiserClasse(const QString& typePeriodes, const QStringList& nomsPeriodes,
+                           const QString& typeBulletins, const QStringList& sectionsBulletin);
     void ViderDonnees();
 
     // --- Recalculation marks and caches ------------------------------------

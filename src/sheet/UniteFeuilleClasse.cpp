@@ -476,12 +476,13 @@ void TFeuilleClasse::CreerMenus() {
     menuFichier->addAction(TActions::Action(Id::EnregistrerSous));
     menuFichier->addAction(TActions::Action(Id::ToutEnregistrer));
     menuFichier->addSeparator();
-    Commande(this, menuFichier, QStringLiteral("E&xporter ..."));
+    Commande(this, menuFichier, QStringLiteral("E&xporter ..."), [this] { CommandeExporter(); });
     menuCopier = menuFichier->addMenu(QStringLiteral("Copier le fic&hier sur le ..."));
     connect(menuCopier, &QMenu::aboutToShow, this, &TFeuilleClasse::PreparerMenuCopier);
     Commande(this, menuFichier, QStringLiteral("En&voyer le fichier par courrier électronique ..."),
              [this] { EnvoyerParCourrier(); });
-    Commande(this, menuFichier, QStringLiteral("Clôner le fichier ..."));
+    Commande(this, menuFichier, QStringLiteral("Clôner le fichier ..."),
+             [this] { CommandeClonerFichier(); });
     menuFichier->addSeparator();
     menuFichier->addAction(TActions::Action(Id::Imprimer));
     Commande(this, menuFichier, QStringLiteral("&Configurer l'impression ..."),

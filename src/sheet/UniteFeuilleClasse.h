@@ -216,6 +216,9 @@ private:
     void CommandeAppreciations();
     void CommandeCopierAppreciations();
     void CommandeBilanEleve();
+    // tavX_commandesExport.cpp
+    void CommandeClonerFichier();
+    void CommandeExporter();
     void ConstruireMenusVues();
     void PreparerMenuCopier();
     void ActiverMenuFichier();

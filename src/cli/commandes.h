@@ -14,6 +14,7 @@ int CommandeConvert(const QStringList& args);
 int CommandeCheck(const QStringList& args);
 int CommandeAverages(const QStringList& args);
 int CommandeSummary(const QStringList& args);
+int CommandeReportCards(const QStringList& args);
 
 namespace Cli {
 // Writes UTF-8 text to standard output / standard error.

@@ -7,10 +7,12 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -26,6 +28,7 @@ const Commande commandes[] = {
     {"check", CommandeCheck, "vérifie un ou plusieurs fichiers de classe"},
     {"averages", CommandeAverages, "calcule moyennes, statistiques et classements (JSON)"},
     {"summary", CommandeSummary, "grille des bilans d'une période ou de l'année (JSON)"},
+    {"report-cards", CommandeReportCards, "bulletins d'une classe (JSON, PDF, ODT, RTF)"},
 };
 
 void AideGenerale() {
@@ -87,7 +90,16 @@ bool DemandeAide(const QStringList& args) {
 } // namespace Cli
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The report cards are laid out with fonts, which need a (windowless) graphical application.
+    const bool graphique = argc > 1 && qstrcmp(argv[1], "report-cards") == 0;
+    if (graphique && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application;
+    if (graphique)
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("tavelin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
     QStringList args = app.arguments().mid(1);

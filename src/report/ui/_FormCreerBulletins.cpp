@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -114,8 +115,19 @@ TFormCreerBulletins::TFormCreerBulletins(QWidget* owner) : QDialog(owner) {
     const QString depart = QFileInfo(Options::Chemin()).absolutePath();
     const QModelIndex indexDepart = modeleFichiers->index(depart);
     explorateur->setCurrentIndex(indexDepart);
-    explorateur->expand(indexDepart);
-    explorateur->scrollTo(indexDepart);
+    for (QModelIndex i = indexDepart; i.isValid(); i = i.parent())
+        explorateur->expand(i);
+    // The folders are read in the background: the start folder is brought into view once read.
+    connect(modeleFichiers, &QFileSystemModel::directoryLoaded, this,
+            [this, depart, montre = false](const QString& dossier) mutable {
+                if (montre || !depart.startsWith(dossier)) return;
+                montre = QFileInfo(dossier) == QFileInfo(depart);
+                const QPersistentModelIndex index = explorateur->currentIndex();
+                QTimer::singleShot(0, this, [this, index] {
+                    if (index.isValid())
+                        explorateur->scrollTo(index, QAbstractItemView::PositionAtTop);
+                });
+            });
     gauche->addWidget(explorateur);
     auto* boutonAjouter = Bouton(QStringLiteral("&Ajouter"), page1);
     gauche->addWidget(boutonAjouter);
@@ -334,9 +346,11 @@ bool TFormCreerBulletins::AjouterFichier(const QString& chemin) {
     MettreAJourLabels();
     // The browser moves on to the next file.
     const QModelIndex index = modeleFichiers->index(chemin);
-    if (index.isValid()) {
-        const QModelIndex suivant = index.sibling(index.row() + 1, 0);
-        if (suivant.isValid()) explorateur->setCurrentIndex(suivant);
+    if (index.isValid() && index == explorateur->currentIndex()) {
+        const QModelIndex suivant = explorateur->indexBelow(index);
+        if (suivant.isValid() && suivant.parent() == index.parent() &&
+            !modeleFichiers->isDir(suivant))
+            explorateur->setCurrentIndex(suivant);
     }
     MettreAJour();
     return true;

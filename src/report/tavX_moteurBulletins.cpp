@@ -23,9 +23,10 @@ namespace {
 
 constexpr double Marge = 4;        // inside a cell
 constexpr double MargeEtroite = 1; // left and right in the narrow number columns
-constexpr double DebutCarte = 108; // the student line
+// The student line under the header and the table under it, when their texts hold on one line;
+// longer texts push them down.
+constexpr double DebutCarte = 108;
 constexpr double HauteurLigneEleve = 22;
-constexpr double DebutTableau = DebutCarte + HauteurLigneEleve + 10;
 constexpr double HauteurCredit = 16;
 constexpr double HautCadre = Unites::HauteurPage - HauteurCredit - 4 - Unites::HauteurCadre;
 
@@ -95,6 +96,7 @@ struct TMiseEnPage::TCarteMiseEnPage {
     std::vector<TLigne> lignes;
     std::shared_ptr<QTextLayout> ecole, eleve, periode, annee, cadre, credit;
     double hauteurEcole = 0;
+    double regleEntete = 0, debutCarte = 0, regleCarte = 0, debutTableau = 0;
     int logo = -1;
 };
 
@@ -160,9 +162,15 @@ void TMiseEnPage::Preparer(int k) {
     m->ecole = Composer(carte.ecole, Police(19, true), LargeurPage - DebutEcole, Qt::AlignLeft,
                         m->hauteurEcole);
     const double tiers = LargeurPage / 3;
-    m->eleve = Composer(carte.eleve, Police(13), tiers, Qt::AlignLeft, h);
-    m->periode = Composer(carte.nomPeriode, Police(13), tiers, Qt::AlignHCenter, h);
-    m->annee = Composer(carte.anneeScolaire, Police(13), tiers, Qt::AlignRight, h);
+    double hEleve = 0, hPeriode = 0, hAnnee = 0;
+    m->eleve = Composer(carte.eleve, Police(13), tiers - Marge, Qt::AlignLeft, hEleve);
+    m->periode = Composer(carte.nomPeriode, Police(13), tiers - Marge, Qt::AlignHCenter, hPeriode);
+    m->annee = Composer(carte.anneeScolaire, Police(13), tiers, Qt::AlignRight, hAnnee);
+    m->regleEntete = std::max(Logo, m->hauteurEcole) + 4;
+    m->debutCarte = m->regleEntete + DebutCarte - (Logo + 4);
+    m->regleCarte =
+        m->debutCarte + std::max(HauteurLigneEleve, std::max({hEleve, hPeriode, hAnnee}) + 4);
+    m->debutTableau = m->regleCarte + 10;
     QFont soulignee = Police(13);
     soulignee.setUnderline(true);
     m->cadre = Composer(carte.intituleCadre, soulignee, LargeurPage - 2 * Marge, Qt::AlignLeft, h);
@@ -187,7 +195,7 @@ void TMiseEnPage::Preparer(int k) {
         TPage page;
         page.carte = k;
         page.premiere = int(i);
-        double y = DebutTableau + m->entete.hauteur;
+        double y = m->debutTableau + m->entete.hauteur;
         size_t j = i;
         while (j < n && y + m->lignes[j].hauteur <= HautCadre - 8)
             y += m->lignes[j++].hauteur;
@@ -227,14 +235,13 @@ void TMiseEnPage::DessinerPage(QPainter& p, int numero) const {
                     image);
     }
     m.ecole->draw(&p, QPointF(DebutEcole, std::max(0.0, (Logo - m.hauteurEcole) / 2)));
-    p.drawLine(QPointF(0, Logo + 4), QPointF(LargeurPage, Logo + 4));
+    p.drawLine(QPointF(0, m.regleEntete), QPointF(LargeurPage, m.regleEntete));
     // Student, period, year, rule.
     const double tiers = LargeurPage / 3;
-    m.eleve->draw(&p, QPointF(0, DebutCarte));
-    m.periode->draw(&p, QPointF(tiers, DebutCarte));
-    m.annee->draw(&p, QPointF(2 * tiers, DebutCarte));
-    p.drawLine(QPointF(0, DebutCarte + HauteurLigneEleve),
-               QPointF(LargeurPage, DebutCarte + HauteurLigneEleve));
+    m.eleve->draw(&p, QPointF(0, m.debutCarte));
+    m.periode->draw(&p, QPointF(tiers, m.debutCarte));
+    m.annee->draw(&p, QPointF(2 * tiers, m.debutCarte));
+    p.drawLine(QPointF(0, m.regleCarte), QPointF(LargeurPage, m.regleCarte));
 
     // The table.
     const auto Ligne = [&](const TLigne& ligne, double y) {
@@ -247,7 +254,7 @@ void TMiseEnPage::DessinerPage(QPainter& p, int numero) const {
         }
         return y + ligne.hauteur;
     };
-    double y = Ligne(m.entete, DebutTableau);
+    double y = Ligne(m.entete, m.debutTableau);
     for (int i = page.premiere; i < page.derniere; ++i)
         y = Ligne(m.lignes[size_t(i)], y);
 

@@ -7,6 +7,7 @@
 #include "tavX_moteurBulletins.h"
 #include "tavX_options.h"
 
+#include <QFileInfo>
 #include <optional>
 
 namespace {
@@ -209,10 +210,16 @@ int CommandeReportCards(const QStringList& args) {
                                      "--odt ou --rtf"));
     options.periode = *periode;
 
-    // A file given twice is kept once.
-    QStringList uniques;
-    for (const QString& f : fichiers)
-        if (!uniques.contains(f)) uniques.append(f);
+    // A file given twice (under any path) is kept once.
+    QStringList uniques, canoniques;
+    for (const QString& f : fichiers) {
+        const QFileInfo info(f);
+        const QString c =
+            info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+        if (canoniques.contains(c)) continue;
+        canoniques.append(c);
+        uniques.append(f);
+    }
 
     Bulletins::TJeu jeu;
     QString message;

@@ -337,9 +337,23 @@ bool EcrirePdfParEleve(const QString& dossier, const TMiseEnPage& miseEnPage,
 
 // ---- ODT -------------------------------------------------------------------------------------
 
+namespace {
+
+// The word processor gets the family by its name and sizes in points (a pixel is 3/4 point);
+// it takes its own metric-compatible font where Arial is missing.
+QFont PoliceOdt(int pixels, bool gras = false, bool italique = false) {
+    QFont police(QStringLiteral("Arial"));
+    police.setPointSizeF(pixels * 0.75);
+    police.setBold(gras);
+    police.setItalic(italique);
+    return police;
+}
+
+} // namespace
+
 QByteArray Odt(const QList<TCarte>& cartes) {
     QTextDocument document;
-    document.setDefaultFont(Police(13));
+    document.setDefaultFont(PoliceOdt(13));
     QTextCursor curseur(&document);
     QStringList logos;
     for (int k = 0; k < cartes.size(); ++k) {
@@ -370,10 +384,12 @@ QByteArray Odt(const QList<TCarte>& cartes) {
             }
         }
         QTextCharFormat gras;
-        gras.setFont(Police(19, true));
+        gras.setFont(PoliceOdt(19, true));
+        gras.setFontFamilies(QStringList{QStringLiteral("Arial")});
         curseur.insertText(carte.ecole, gras);
         QTextCharFormat normal;
-        normal.setFont(Police(13));
+        normal.setFont(PoliceOdt(13));
+        normal.setFontFamilies(QStringList{QStringLiteral("Arial")});
         curseur.insertBlock(QTextBlockFormat(), normal);
         curseur.insertText(carte.eleve + QStringLiteral("\t") + carte.nomPeriode +
                                QStringLiteral("\t") + carte.anneeScolaire,
@@ -382,6 +398,7 @@ QByteArray Odt(const QList<TCarte>& cartes) {
         QTextTableFormat formatTable;
         formatTable.setBorder(0.5);
         formatTable.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        formatTable.setBorderBrush(Qt::black);
         formatTable.setCellPadding(3);
         formatTable.setCellSpacing(0);
         formatTable.setBorderCollapse(true);
@@ -394,7 +411,7 @@ QByteArray Odt(const QList<TCarte>& cartes) {
         const int F = carte.masquerMinMax ? 2 : 5;
         for (int c = 0; c < C; ++c)
             largeurs.append(QTextLength(QTextLength::FixedLength,
-                                        c < F ? fixes.at(c) : sections / carte.sections));
+                                        (c < F ? fixes.at(c) : sections / carte.sections) * 0.75));
         formatTable.setColumnWidthConstraints(largeurs);
         QTextTable* table = curseur.insertTable(int(carte.lignes.size()) + 1, C, formatTable);
         const auto Remplir = [&](int ligne, const QStringList& textes, bool entete) {
@@ -424,7 +441,8 @@ QByteArray Odt(const QList<TCarte>& cartes) {
         QTextBlockFormat droite;
         droite.setAlignment(Qt::AlignRight);
         QTextCharFormat credit;
-        credit.setFont(Police(11, false, true));
+        credit.setFont(PoliceOdt(11, false, true));
+        credit.setFontFamilies(QStringList{QStringLiteral("Arial")});
         curseur.insertBlock(droite, credit);
         curseur.insertText(LigneCredit(), credit);
     }

@@ -58,7 +58,7 @@ private slots:
     }
 
     void json() {
-        const TResultat r = Lancer({"a.tav", "b.tav", "a.tav", "--periode", "2", "--eleve",
+        const TResultat r = Lancer({"a.tav", "b.tav", "./a.tav", "--periode", "2", "--eleve",
                                     " roy rose", "--enseignant", "--json"});
         QCOMPARE(r.code, 0);
         const QJsonObject o = QJsonDocument::fromJson(r.sortie).object();

@@ -261,6 +261,15 @@ private slots:
             QVERIFY(Image(m, page) == dansLOrdre.at(page));
         const QByteArray pdf = Pdf(m, {2});
         QVERIFY(pdf.startsWith("%PDF"));
+        // A logo on every card is embedded once.
+        const QString logo = Chemin("logo.png");
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        QVERIFY(image.save(logo));
+        for (TCarte& c : jeu.cartes)
+            c.logo = logo;
+        const QByteArray avecLogo = Pdf(TMiseEnPage(jeu.cartes));
+        QCOMPARE(avecLogo.count("/Subtype /Image"), 1);
     }
 
     // A file changed on disk after it was chosen (a student added) is refused at the start of

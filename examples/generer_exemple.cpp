@@ -1,7 +1,8 @@
 // Generates the example class of the README: a 4e of 25 students in
 // mathematics, three trimesters, written and oral series of several types,
 // coefficients, some absences, bonus points and appreciations.
-// Usage: tavelin-exemple OUT.tav
+// Usage: tavelin-exemple OUT.tav [SUBJECT TEACHER SEED]: with a subject, the same students in
+// another subject (other marks from the seed), to gather report cards from several files.
 #include "tavX_exceptions.h"
 #include "tavX_fichierTav.h"
 #include "tavX_globales.h"
@@ -40,20 +41,22 @@ struct Serie {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage : tavelin-exemple FICHIER.tav\n");
+    if (argc != 2 && argc != 5) {
+        std::fprintf(stderr, "Usage : tavelin-exemple FICHIER.tav [MATIERE ENSEIGNANT GRAINE]\n");
         return 2;
     }
+    const bool autreMatiere = argc == 5;
     // The example must not depend on the settings of whoever generates it.
     QTemporaryDir reglages;
     DefinirFichierReglages(reglages.filePath(QStringLiteral("reglages.ini")));
 
     TFichierTav f;
     f.InitialiserClasse(QStringLiteral("Trimestres"), QStringLiteral("Bulletins par défaut"));
-    f.ModifierEnseignant(QStringLiteral("Mme Claire Rousseau"));
+    f.ModifierEnseignant(autreMatiere ? QString::fromUtf8(argv[3])
+                                      : QStringLiteral("Mme Claire Rousseau"));
     f.ModifierClasse(QStringLiteral("4e B"));
     f.ModifierEcole(QStringLiteral("Collège Jean Moulin"));
-    f.ModifierMatiere(QStringLiteral("Mathématiques"));
+    f.ModifierMatiere(autreMatiere ? QString::fromUtf8(argv[2]) : QStringLiteral("Mathématiques"));
     f.ModifierAnneeScolaire(QStringLiteral("2026/2027"));
     f.ModifierRemarque(QStringLiteral("Groupe de soutien le jeudi"));
 
@@ -94,6 +97,7 @@ int main(int argc, char** argv) {
           "08/06/2027"}}};
 
     Alea alea;
+    if (autreMatiere) alea.etat = quint32(QByteArray(argv[4]).toUInt());
     const int N = f.NombreEleves();
     QList<int> niveau(N + 1);
     for (int s = 1; s <= N; ++s)

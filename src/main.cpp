@@ -1,8 +1,10 @@
 // tavelin: the desktop program. One copy runs per user: a later start hands its files to it.
 #include "UniteFeuilleClasse.h"
 #include "UnitePrincipale.h"
+#include "_FormCreerBulletins.h"
 #include "_FormOptions.h"
 #include "_FormImprimer.h"
+#include "tavX_documentClasse.h"
 #include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
@@ -17,6 +19,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QTimer>
 #include <QTranslator>
 
@@ -102,6 +105,17 @@ int main(int argc, char* argv[]) {
             TFormOptions::Ouvrir(parent, page, sousPage);
             fenetre.NotifHistorique();
         });
+    // The report cards, from the files of the open classes too (saved first when the teacher
+    // agrees).
+    TFormCreerBulletins::Installer(&fenetre, [&fenetre] {
+        QList<TFormCreerBulletins::TClasseOuverte> classes;
+        for (TFeuilleClasse* feuille : fenetre.Gestionnaire()->Feuilles()) {
+            QPointer<TFeuilleClasse> garde(feuille);
+            classes.append({feuille->Document().Chemin(), feuille->Document().EstModifie(),
+                            [garde] { return garde && garde->Enregistrer(); }});
+        }
+        return classes;
+    });
     QObject::connect(&instance, &TInstanceUnique::fichiersRecus, &fenetre,
                      &TFormTavelin2::RecevoirFichiers);
     fenetre.show();

@@ -19,6 +19,7 @@ int CommandePrint(const QStringList& args);
 int CommandeMerge(const QStringList& args);
 int CommandeClone(const QStringList& args);
 int CommandeExport(const QStringList& args);
+int CommandeReportCards(const QStringList& args);
 
 namespace Cli {
 // Writes UTF-8 text to standard output / standard error.

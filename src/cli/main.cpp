@@ -7,13 +7,12 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#ifdef TAV_CLI_IMPRESSION
 #include <QGuiApplication>
-#endif
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -35,6 +34,7 @@ const Commande commandes[] = {
     {"merge", CommandeMerge, "fusionne plusieurs fichiers d'une même classe"},
     {"clone", CommandeClone, "crée une copie vide de la classe pour chaque collègue"},
     {"export", CommandeExport, "exporte une classe par un greffon d'exportation"},
+    {"report-cards", CommandeReportCards, "bulletins d'une classe (JSON, PDF, ODT, RTF)"},
 };
 
 void AideGenerale() {
@@ -96,15 +96,19 @@ bool DemandeAide(const QStringList& args) {
 } // namespace Cli
 
 int main(int argc, char** argv) {
-    // Printing draws text: it needs the fonts of a GUI application, without any window.
-    std::unique_ptr<QCoreApplication> application;
+    // Printing and the report cards lay out text with fonts, which need a (windowless)
+    // graphical application.
+    bool graphique = argc > 1 && qstrcmp(argv[1], "report-cards") == 0;
 #ifdef TAV_CLI_IMPRESSION
-    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    graphique = graphique || (argc > 1 && qstrcmp(argv[1], "print") == 0);
 #endif
-    if (!application) application = std::make_unique<QCoreApplication>(argc, argv);
+    if (graphique && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application;
+    if (graphique)
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        application = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("tavelin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));

@@ -1,6 +1,7 @@
 // tavelin: the desktop program. One copy runs per user: a later start hands its files to it.
 #include "UnitePrincipale.h"
 #include "_FormOptions.h"
+#include "_FormRappelSauvegarde.h"
 #include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
@@ -91,6 +92,8 @@ int main(int argc, char* argv[]) {
 
     // The options dialog, from the menus and from the dialogs' "new value" buttons.
     TFormTavelin2::Extensions().options = [](QWidget* parent) { TFormOptions::Ouvrir(parent); };
+    // The backup window, from the menus and as the start-up reminder.
+    TFormTavelin2::Extensions().rappelSauvegarde = &TFormRappelSauvegarde::Ouvrir;
     TFormTavelin2 fenetre(arguments, QDir::currentPath());
     Dialogues::DefinirOuvertureOptions(
         [&fenetre](QWidget* parent, const QString& page, const QString& sousPage) {

@@ -273,6 +273,9 @@ void TFormTavelin2::DefinirCommandes() {
                               gardee("récupération", [this] { CommandeRecupererBak(); }));
     TActions::DefinirCommande(Id::Calculatrice, this,
                               gardee("calculatrice", [this] { CommandeCalculatrice(); }));
+    TActions::DefinirCommande(Id::Sauvegarder, this,
+                              gardee("sauvegarde", [this] { Extensions().rappelSauvegarde(this); }),
+                              [] { return bool(Extensions().rappelSauvegarde); });
 }
 
 void TFormTavelin2::CreerMenus() {

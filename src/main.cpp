@@ -2,6 +2,7 @@
 #include "UnitePrincipale.h"
 #include "_FormOptions.h"
 #include "_FormRappelSauvegarde.h"
+#include "tavX_autoupdate.h"
 #include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
@@ -94,6 +95,11 @@ int main(int argc, char* argv[]) {
     TFormTavelin2::Extensions().options = [](QWidget* parent) { TFormOptions::Ouvrir(parent); };
     // The backup window, from the menus and as the start-up reminder.
     TFormTavelin2::Extensions().rappelSauvegarde = &TFormRappelSauvegarde::Ouvrir;
+    // The update check, when the program was built with the address of the version document.
+    if (!Programme::AdresseMiseAJour().isEmpty())
+        TFormTavelin2::Extensions().miseAJour = [](QWidget* parent) {
+            MiseAJour::VerifierMiseAJour(parent, QUrl(Programme::AdresseMiseAJour()));
+        };
     TFormTavelin2 fenetre(arguments, QDir::currentPath());
     Dialogues::DefinirOuvertureOptions(
         [&fenetre](QWidget* parent, const QString& page, const QString& sousPage) {

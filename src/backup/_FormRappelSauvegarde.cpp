@@ -130,7 +130,7 @@ TFormRappelSauvegarde::TFormRappelSauvegarde(QWidget* parent, const QPixmap& ima
     btnSauvegarde->setObjectName(QStringLiteral("btnSauvegarde"));
     btnFermer = new QPushButton(QStringLiteral("&Fermer"), this);
     btnFermer->setObjectName(QStringLiteral("btnFermer"));
-    btnSauvegarde->setAutoDefault(false);
+    btnSauvegarde->setDefault(true);
     btnFermer->setAutoDefault(false);
     connect(btnSauvegarde, &QPushButton::clicked, this, &TFormRappelSauvegarde::LancerSauvegarde);
     connect(btnFermer, &QPushButton::clicked, this, &QDialog::reject);
@@ -163,6 +163,7 @@ TFormRappelSauvegarde::TFormRappelSauvegarde(QWidget* parent, const QPixmap& ima
     mise->addLayout(droite, 1);
 
     ListeParDefaut();
+    directoryEdit1->setFocus();
 }
 
 void TFormRappelSauvegarde::Ouvrir(QWidget* parent) {
@@ -173,14 +174,14 @@ void TFormRappelSauvegarde::Ouvrir(QWidget* parent) {
 // ---- The list -----------------------------------------------------------------------------------
 
 void TFormRappelSauvegarde::AjouterLigne(const QString& chemin) {
-    const QString ligne = QDir::toNativeSeparators(chemin).toLower();
+    // The name as it is on disk (a system that tells letter cases apart would name another
+    // file with a lower-cased one); a second line differing only in case is not added.
+    const QString ligne = QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath());
     for (int i = 0; i < checkListBox1->count(); ++i)
         if (checkListBox1->item(i)->text().compare(ligne, Qt::CaseInsensitive) == 0) return;
     auto* element = new QListWidgetItem(ligne, checkListBox1);
     element->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     element->setCheckState(Qt::Checked);
-    // The path as found on disk: a lower-cased line names the file on a system that ignores
-    // case only.
     element->setData(Qt::UserRole, QFileInfo(chemin).absoluteFilePath());
 }
 
@@ -284,7 +285,9 @@ TReponseRemplacement TFormRappelSauvegarde::QuestionStandard(const QString& cibl
                       QStringLiteral("Le fichier \"%1\" existe déjà dans le dossier de "
                                      "sauvegarde.\n\nVoulez-vous le remplacer ?")
                           .arg(QDir::toNativeSeparators(cible)),
-                      QMessageBox::NoButton, this);
+                      QMessageBox::NoButton,
+                      // Over the progress window, when it shows.
+                      QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
     auto* oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     auto* tous = boite.addButton(QStringLiteral("Oui pour &tous"), QMessageBox::YesRole);
     auto* non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
@@ -309,7 +312,7 @@ void TFormRappelSauvegarde::LancerSauvegarde() {
                                 QStringLiteral("&Annuler"), 0, int(sources.size()), this);
     progression.setWindowTitle(Programme::Nom());
     progression.setWindowModality(Qt::WindowModal);
-    progression.setMinimumDuration(300);
+    progression.setMinimumDuration(0);
     progression.setAutoClose(false);
     progression.setAutoReset(false);
 

@@ -14,7 +14,9 @@
 #include "tavX_ongletsClasses.h"
 #include "tavX_options.h"
 #include "tavX_programme.h"
+#include "tavX_recuperation.h"
 #include "tavX_reglages.h"
+#include "tavX_surveillanceDisque.h"
 
 #include <QAction>
 #include <QApplication>
@@ -135,6 +137,8 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
     zone = new TZoneClasses(centre);
     zone->DefinirLogo(logo);
     gestionnaire = new TGestionnaireClasses(zone, this, this);
+    new TRecuperation(gestionnaire, this);
+    new TSurveillanceDisque(gestionnaire, this);
     gestionnaire->DefinirLogo(logo);
     connect(gestionnaire, &TGestionnaireClasses::feuilleAjoutee, this,
             [this](TFeuilleClasse*, QMdiSubWindow* sous) {
@@ -415,6 +419,9 @@ void TFormTavelin2::Top() {
 void TFormTavelin2::PremierTop() {
     premierTop = false;
     timer1.setInterval(1000);
+    // Classes left unsaved by a crash come back first: a file also named below is then shown,
+    // not opened a second time.
+    if (auto* recuperation = findChild<TRecuperation*>()) recuperation->ProposerRestauration(this);
 
     if (!arguments.isEmpty()) {
         for (const QString& argument : std::as_const(arguments)) {

@@ -85,6 +85,14 @@ public:
     void Enregistrer(const QString& nomFichier);
     // Why the last save failed (for a detail line under the message).
     const QString& CauseErreurEnregistrement() const { return causeErreurEnregistrement; }
+    // The bytes a save would write now, the object left as it is (file name, modified flag):
+    // what the autosave writes to its recovery file.
+    QByteArray Contenu() const;
+    // A class brought back from a recovery file is to be saved: marks it modified.
+    void MarquerModifie() {
+        modifie = true;
+        AnnoncerModifie();
+    }
 
     // --- Identity --------------------------------------------------------
     const QString& Enseignant() const { return enseignant; }

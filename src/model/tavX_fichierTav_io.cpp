@@ -434,6 +434,10 @@ QByteArray TEcrivainTav::Ecrire(const TFichierTav& f) {
     return flux.Donnees();
 }
 
+QByteArray TFichierTav::Contenu() const {
+    return TEcrivainTav::Ecrire(*this);
+}
+
 void TFichierTav::Enregistrer(const QString& nom) {
     causeErreurEnregistrement.clear();
     try {

@@ -6,6 +6,7 @@
 #include "tavX_fichierTav.h"
 #include "tavX_gestionnaireClasses.h"
 #include "tavX_globales.h"
+#include "tavX_options.h"
 #include "tavX_programme.h"
 
 #include <QApplication>
@@ -193,6 +194,15 @@ TFeuilleClasse* TRecuperation::Restaurer(const TFichierRecupere& f) {
     if (!feuille) return nullptr;
     feuille->Fichier().ModifierNomFichier(f.classe);
     feuille->Fichier().MarquerModifie();
+    // The recovery file was opened, not chosen by the teacher: it leaves the file history.
+    QStringList historique = Options::ChargerHistorique();
+    const QString copie = QFileInfo(f.recuperation).absoluteFilePath();
+    historique.removeIf([&copie](const QString& chemin) {
+        return QFileInfo(chemin).absoluteFilePath().compare(copie, Qt::CaseInsensitive) == 0;
+    });
+    Options::EnregistrerHistorique(historique);
+    if (!f.classe.isEmpty()) gestionnaire->AjouterAHistorique(f.classe);
+    gestionnaire->ReconstruireMenusHistorique();
     // The sheet now stands for the class: its recovery file stays until it is saved or closed.
     fichiers.insert(feuille, f.recuperation);
     return feuille;

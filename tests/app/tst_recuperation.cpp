@@ -93,6 +93,9 @@ private slots:
         QVERIFY(feuille);
         QCOMPARE(feuille->Fichier().NomFichier(), QFileInfo(chemin).absoluteFilePath());
         QVERIFY(feuille->Fichier().EstModifie());
+        // The copy is not part of the file history.
+        for (const QString& h : Options::ChargerHistorique())
+            QVERIFY2(!h.startsWith(dossier, Qt::CaseInsensitive), qPrintable(h));
         QCOMPARE(feuille->Fichier().Note(1, 1, 2), QStringLiteral("19,5"));
         // Opening the same file again shows the restored sheet.
         QCOMPARE(fenetre->OuvrirOuMontrer(chemin), feuille);

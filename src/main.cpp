@@ -5,6 +5,8 @@
 #include "_FormOptions.h"
 #include "_FormImprimer.h"
 #include "tavX_documentClasse.h"
+#include "_FormRappelSauvegarde.h"
+#include "tavX_autoupdate.h"
 #include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
@@ -99,6 +101,13 @@ int main(int argc, char* argv[]) {
     TFormTavelin2::Extensions().imprimer = [](TFeuilleClasse* feuille) {
         Impression::OuvrirImprimer(feuille, feuille->Fichier(), feuille->Logo());
     };
+    // The backup window, from the menus and as the start-up reminder.
+    TFormTavelin2::Extensions().rappelSauvegarde = &TFormRappelSauvegarde::Ouvrir;
+    // The update check, when the program was built with the address of the version document.
+    if (!Programme::AdresseMiseAJour().isEmpty())
+        TFormTavelin2::Extensions().miseAJour = [](QWidget* parent) {
+            MiseAJour::VerifierMiseAJour(parent, QUrl(Programme::AdresseMiseAJour()));
+        };
     TFormTavelin2 fenetre(arguments, QDir::currentPath());
     Dialogues::DefinirOuvertureOptions(
         [&fenetre](QWidget* parent, const QString& page, const QString& sousPage) {

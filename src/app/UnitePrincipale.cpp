@@ -15,7 +15,9 @@
 #include "tavX_ongletsClasses.h"
 #include "tavX_options.h"
 #include "tavX_programme.h"
+#include "tavX_recuperation.h"
 #include "tavX_reglages.h"
+#include "tavX_surveillanceDisque.h"
 
 #include <QAction>
 #include <QApplication>
@@ -136,6 +138,8 @@ TFormTavelin2::TFormTavelin2(const QStringList& arguments, const QString& dossie
     zone = new TZoneClasses(centre);
     zone->DefinirLogo(logo);
     gestionnaire = new TGestionnaireClasses(zone, this, this);
+    new TRecuperation(gestionnaire, this);
+    new TSurveillanceDisque(gestionnaire, this);
     gestionnaire->DefinirLogo(logo);
     connect(gestionnaire, &TGestionnaireClasses::feuilleAjoutee, this,
             [this](TFeuilleClasse*, QMdiSubWindow* sous) {
@@ -276,6 +280,9 @@ void TFormTavelin2::DefinirCommandes() {
                               gardee("calculatrice", [this] { CommandeCalculatrice(); }));
     TActions::DefinirCommande(Id::Fusionner, this,
                               gardee("fusion", [this] { CommandeFusionner(); }));
+    TActions::DefinirCommande(Id::Sauvegarder, this,
+                              gardee("sauvegarde", [this] { Extensions().rappelSauvegarde(this); }),
+                              [] { return bool(Extensions().rappelSauvegarde); });
 }
 
 void TFormTavelin2::CreerMenus() {
@@ -415,6 +422,9 @@ void TFormTavelin2::Top() {
 void TFormTavelin2::PremierTop() {
     premierTop = false;
     timer1.setInterval(1000);
+    // Classes left unsaved by a crash come back first: a file also named below is then shown,
+    // not opened a second time.
+    if (auto* recuperation = findChild<TRecuperation*>()) recuperation->ProposerRestauration(this);
 
     if (!arguments.isEmpty()) {
         for (const QString& argument : std::as_const(arguments)) {

@@ -24,6 +24,9 @@
 #include <windows.h>
 #endif
 
+#ifndef TAVELIN_ADRESSE_MISE_A_JOUR
+#define TAVELIN_ADRESSE_MISE_A_JOUR ""
+#endif
 #ifndef TAVELIN_ADRESSE_AIDE
 #define TAVELIN_ADRESSE_AIDE "https://tavelin.example.org/aide/"
 #endif
@@ -48,6 +51,10 @@ QString Dossier() {
 
 QString AdresseAide() {
     return QStringLiteral(TAVELIN_ADRESSE_AIDE);
+}
+
+QString AdresseMiseAJour() {
+    return QStringLiteral(TAVELIN_ADRESSE_MISE_A_JOUR).trimmed();
 }
 
 // ---- Pictures ----------------------------------------------------------------------------------

@@ -19,6 +19,9 @@ QString Legende();
 QString Dossier();
 // Address of the on-line help.
 QString AdresseAide();
+// Address of the version document of the update check, chosen when the program is built; empty
+// when the program is built without the check.
+QString AdresseMiseAJour();
 
 // "logo.bmp" from the program's folder when it exists and loads, otherwise the built-in logo.
 QPixmap Logo();

@@ -88,8 +88,8 @@ public:
     void Enregistrer(const QString& nomFichier);
     // Why the last save failed (for a detail line under the message).
     const QString& CauseErreurEnregistrement() const { return causeErreurEnregistrement; }
-
-    // The class as its file holds it (the bytes a save would write).
+    // The class as its file holds it: the bytes a save would write now, the object left as it
+    // is (file name, modified flag). The autosave writes them to its recovery file.
     QByteArray Octets() const;
     // Puts back, exactly, a class written by Octets(): the students in the order written, the
     // calculations to be done again. The file name, the modified flag and the observer stay;

@@ -7,6 +7,7 @@
 #include "tavX_interlocuteur.h"
 #include "tavX_listeEditable.h"
 #include "tavX_options.h"
+#include "tavX_programme.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -117,9 +118,17 @@ QWidget* TFormOptions::PageDemarrage() {
     mise->addLayout(retrait);
     boiteFrequence->setEnabled(caseRappel->isChecked());
     connect(caseRappel, &QCheckBox::toggled, boiteFrequence, &QWidget::setEnabled);
-    mise->addWidget(Case(page, QStringLiteral("&Vérifier automatiquement les mises à jour"),
-                         "CaseMiseAJour", &Options::RappelMiseAJourDisponible,
-                         &Options::ModifierRappelMiseAJourDisponible));
+    QWidget* caseMiseAJour =
+        Case(page, QStringLiteral("&Vérifier automatiquement les mises à jour"), "CaseMiseAJour",
+             &Options::RappelMiseAJourDisponible, &Options::ModifierRappelMiseAJourDisponible);
+    // A program built without the address of the version document cannot check.
+    if (Programme::AdresseMiseAJour().isEmpty()) {
+        caseMiseAJour->setEnabled(false);
+        caseMiseAJour->setToolTip(QStringLiteral(
+            "Cette version de Tavelin a été construite sans vérification des mises à "
+            "jour."));
+    }
+    mise->addWidget(caseMiseAJour);
     mise->addStretch(1);
     return page;
 }

@@ -1205,12 +1205,16 @@ bool TFeuilleClasse::EnregistrerVers(const QString& cheminCible) {
     // A mark still being typed (Ctrl+S does not take the keyboard focus) is part of the save.
     TerminerSaisies();
     const QString cible = QFileInfo(cheminCible).absoluteFilePath();
+    const auto& extensions = TGestionnaireClasses::Extensions();
+    if (extensions.avantEnregistrement && !extensions.avantEnregistrement(this, cible))
+        return false;
     QString erreur;
     // The document's signal turns the light green.
     if (!document->Enregistrer(cible, &erreur)) {
         Erreur(this, erreur);
         return false;
     }
+    if (extensions.apresEnregistrement) extensions.apresEnregistrement(this, cible);
     return true;
 }
 

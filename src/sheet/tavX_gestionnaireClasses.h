@@ -35,6 +35,10 @@ struct TExtensionsClasses {
     std::function<void(QWidget* parent)> miseAJour;
     // The print window of a sheet (menu item and tool bar button).
     std::function<void(TFeuilleClasse* feuille)> imprimer;
+    // Before a sheet saves to a file: false stops the save (a file changed on disk that the
+    // teacher does not want to overwrite). After the save: the file is now the sheet's.
+    std::function<bool(TFeuilleClasse* feuille, const QString& cible)> avantEnregistrement;
+    std::function<void(TFeuilleClasse* feuille, const QString& cible)> apresEnregistrement;
 };
 
 class TGestionnaireClasses : public QObject {

@@ -8,6 +8,8 @@ paquets=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   libbenchmark-dev
+  # The report cards print in Arial where present, else its metric twin Liberation Sans.
+  fonts-liberation2
 )
 if [ "${TAVELIN_AVEC_XVFB:-0}" = 1 ]; then
   paquets+=(xvfb xauth imagemagick)

@@ -175,6 +175,15 @@ void TDocumentClasse::TerminerEtape() {
     // A new step forgets the steps undone.
     while (int(etapes.size()) > index)
         etapes.pop_back();
+    // An appreciation is stored at every keystroke: the keystrokes typed in one field, one
+    // after the other, make one step (unless the class was saved in between).
+    if (index > 0 && propre != index && etape.annonces.size() == 1 &&
+        etape.annonces.first().genre == TGenre::Appreciation &&
+        etapes.back().annonces == etape.annonces) {
+        etapes.back().apres = std::move(etape.apres);
+        emit historiqueChange();
+        return;
+    }
     if (propre > index) propre = -1;
     etapes.push_back(std::move(etape));
     ++index;

@@ -230,6 +230,26 @@ private slots:
         QVERIFY(f.EstModifie());
     }
 
+    // The keystrokes of one appreciation make one step; another field starts another one.
+    void uneAppreciationParChamp() {
+        TDocumentClasse d(std::make_unique<TFichierTav>(Exemple()), Exemple());
+        TFichierTav& f = d.Fichier();
+        const QString avant = f.Appreciation(1, 2, 1);
+        for (const QString& texte : {QStringLiteral("B"), QStringLiteral("Bi"),
+                                     QStringLiteral("Bie"), QStringLiteral("Bien")}) {
+            f.ModifierAppreciation(1, 2, 1, texte);
+            d.TerminerEtape();
+        }
+        f.ModifierAppreciation(1, 3, 1, QStringLiteral("Passable"));
+        d.TerminerEtape();
+        QCOMPARE(d.NombreEtapes(), 2);
+        d.Annuler();
+        QCOMPARE(f.Appreciation(1, 2, 1), QStringLiteral("Bien"));
+        d.Annuler();
+        QCOMPARE(f.Appreciation(1, 2, 1), avant);
+        QVERIFY(!f.EstModifie());
+    }
+
     void nomsDesEtapes_data() {
         QTest::addColumn<int>("cas");
         QTest::addColumn<QString>("nom");

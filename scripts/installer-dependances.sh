@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquets=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   libbenchmark-dev
   # The report cards print in Arial where present, else its metric twin Liberation Sans.

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 
 void TFeuilleClasse::CreerGraphe() {
     graphe = new TGrapheClasse;
@@ -92,8 +93,8 @@ void TFeuilleClasse::ExporterGraphe() {
     if (!graphe) return;
     TDemandeFichier demande;
     demande.titre = QStringLiteral("Exporter le graphe");
-    demande.filtre = QStringLiteral("Image PNG *.png|*.png|Fichier Bitmap *.bmp|*.bmp|"
-                                    "Document PDF *.pdf|*.pdf");
+    demande.filtre = QStringLiteral("Image PNG *.png|*.png|Image vectorielle SVG *.svg|*.svg|"
+                                    "Fichier Bitmap *.bmp|*.bmp|Document PDF *.pdf|*.pdf");
     demande.extensionParDefaut = QStringLiteral("png");
     const QString chemin = Interlocuteur().FichierAEnregistrer(this, demande);
     if (chemin.isEmpty()) return;
@@ -109,6 +110,15 @@ void TFeuilleClasse::ExporterGraphe() {
         const QSizeF taille =
             QSizeF(graphe->size()).scaled(QSizeF(pdf.width(), pdf.height()), Qt::KeepAspectRatio);
         graphe->Rendre(peintre, QRectF(QPointF(0, 0), taille));
+    } else if (extension == QLatin1String("svg")) {
+        // Lines and texts stay vectors: the picture scales in a word processor or a slide.
+        QSvgGenerator svg;
+        svg.setOutputDevice(&tampon);
+        svg.setSize(graphe->size());
+        svg.setViewBox(QRect(QPoint(0, 0), graphe->size()));
+        svg.setTitle(QStringLiteral("Graphe - ") + fichier->Classe());
+        QPainter peintre(&svg);
+        graphe->Rendre(peintre, QRectF(QPointF(0, 0), QSizeF(graphe->size())));
     } else {
         graphe->Image().save(&tampon, extension == QLatin1String("bmp") ? "BMP" : "PNG");
     }

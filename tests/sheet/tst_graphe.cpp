@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QLegend>
+#include <QMenu>
 
 class TestGraphe : public QObject {
     Q_OBJECT
@@ -109,6 +110,21 @@ private slots:
         QFile fichier(pdf);
         QVERIFY(fichier.open(QIODevice::ReadOnly));
         QCOMPARE(fichier.read(5), QByteArray("%PDF-"));
+
+        // Exported as SVG from the "Graphes" menu: a vector picture of the chart.
+        const QString svg = env->Chemin(QStringLiteral("graphe.svg"));
+        env->interlocuteur.aEnregistrer = {svg};
+        QAction* exporter = nullptr;
+        for (QAction* a : feuille->Menus().at(3)->actions())
+            if (a->text() == QStringLiteral("&Exporter ...")) exporter = a;
+        QVERIFY(exporter);
+        exporter->setEnabled(true);
+        exporter->trigger();
+        QFile image(svg);
+        QVERIFY(image.open(QIODevice::ReadOnly));
+        const QByteArray contenu = image.readAll();
+        QVERIFY(contenu.contains("<svg"));
+        QVERIFY(contenu.contains("<path") || contenu.contains("<polyline"));
     }
 };
 

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -32,8 +33,10 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTime>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -715,9 +718,39 @@ void TFormTavelin2::CommandeCalculatrice() {
 }
 
 void TFormTavelin2::CommandeAide() {
-    if (!Interlocuteur().OuvrirUrl(QUrl(Programme::AdresseAide())))
-        Erreur(this, QStringLiteral("Impossible d'ouvrir la page d'aide en ligne ") +
-                         Programme::AdresseAide() + QLatin1Char('.'));
+    // The guide is shipped with the program: it opens without internet.
+    const QString guide = Programme::FichierAide();
+    if (guide.isEmpty()) {
+        Erreur(this, QStringLiteral("Le guide de Tavelin est introuvable : il devrait se trouver "
+                                    "dans le dossier « aide » du programme (") +
+                         QDir::toNativeSeparators(Programme::Dossier() +
+                                                  QStringLiteral("aide/index.html")) +
+                         QStringLiteral(")."));
+        return;
+    }
+    if (Interlocuteur().OuvrirUrl(QUrl::fromLocalFile(guide))) return;
+    // No browser on the desktop: the program shows the guide itself.
+    if (!fenetreAide) {
+        fenetreAide = new QDialog(this);
+        fenetreAide->setWindowTitle(QStringLiteral("Guide de ") + Programme::Nom());
+        auto* texte = new QTextBrowser(fenetreAide);
+        texte->setOpenLinks(true);
+        texte->setSource(QUrl::fromLocalFile(guide));
+        auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, fenetreAide);
+        boutons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Fermer"));
+        connect(boutons, &QDialogButtonBox::rejected, fenetreAide, &QDialog::reject);
+        auto* disposition = new QVBoxLayout(fenetreAide);
+        disposition->addWidget(texte, 1);
+        disposition->addWidget(boutons);
+        fenetreAide->resize(720, 600);
+    }
+    fenetreAide->show();
+    fenetreAide->raise();
+    fenetreAide->activateWindow();
+}
+
+QDialog* TFormTavelin2::FenetreAide() const {
+    return fenetreAide;
 }
 
 void TFormTavelin2::CommandeLisezMoi() {

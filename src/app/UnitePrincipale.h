@@ -137,6 +137,8 @@ public:
     QString DossierOuverture() const { return gestionnaire->DossierOuverture(); }
     // The read-me window, while it is open (shown when the desktop cannot open the file).
     QDialog* FenetreLisezMoi() const;
+    // The guide's own window, when the desktop has no browser (nullptr before).
+    QDialog* FenetreAide() const;
 
     // Texts of the status bar for a moment (date "dddd d mmmm yyyy", time "9 h 05 mn 07 s").
     static QString TexteDate(const QDate& date);
@@ -200,4 +202,5 @@ private:
     QWidget* panneauProgression = nullptr;
     QProgressBar* barreDeProgression = nullptr;
     QPointer<TFormLisezMoi> fenetreLisezMoi;
+    QPointer<QDialog> fenetreAide;
 };

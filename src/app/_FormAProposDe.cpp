@@ -34,9 +34,9 @@ TFormAProposDe::TFormAProposDe(const QPixmap& logo, QWidget* parent) : QDialog(p
                        "<p>Un logiciel écrit par un enseignant pour les enseignants.</p>"
                        "<p>Format des fichiers de classe : version 2.3 (les fichiers des versions "
                        "précédentes sont relus et convertis).</p>"
-                       "<p>Aide en ligne : <a href=\"%1\">%1</a></p>"
-                       "<p>Ce programme utilise la bibliothèque Qt %2.</p>")
-            .arg(Programme::AdresseAide().toHtmlEscaped(), QString::fromLatin1(qVersion())));
+                       "<p>Aide : touche F1, le guide installé avec le programme.</p>"
+                       "<p>Ce programme utilise la bibliothèque Qt %1.</p>")
+            .arg(QString::fromLatin1(qVersion())));
     texte->setMinimumWidth(380);
 
     auto* colonne = new QVBoxLayout;

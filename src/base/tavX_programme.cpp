@@ -27,9 +27,6 @@
 #ifndef TAVELIN_ADRESSE_MISE_A_JOUR
 #define TAVELIN_ADRESSE_MISE_A_JOUR ""
 #endif
-#ifndef TAVELIN_ADRESSE_AIDE
-#define TAVELIN_ADRESSE_AIDE "https://tavelin.example.org/aide/"
-#endif
 
 namespace Programme {
 
@@ -49,8 +46,15 @@ QString Dossier() {
     return QDir::toNativeSeparators(dossier + QLatin1Char('/'));
 }
 
-QString AdresseAide() {
-    return QStringLiteral(TAVELIN_ADRESSE_AIDE);
+QString FichierAide() {
+    // Beside the program (a build, a Windows folder), or in the data folder of an installed
+    // program (<prefix>/bin/tavelin and <prefix>/share/tavelin/aide).
+    for (const QString& chemin : {Dossier() + QStringLiteral("aide/index.html"),
+                                  Dossier() + QStringLiteral("../share/tavelin/aide/index.html")}) {
+        const QFileInfo fichier(QDir::fromNativeSeparators(chemin));
+        if (fichier.isFile()) return fichier.canonicalFilePath();
+    }
+    return QString();
 }
 
 QString AdresseMiseAJour() {

@@ -18,7 +18,8 @@ QString Legende();
 // Folder of the running program, with its trailing separator.
 QString Dossier();
 // Address of the on-line help.
-QString AdresseAide();
+// The user guide shipped with the program (HTML); empty when it cannot be found.
+QString FichierAide();
 // Address of the version document of the update check, chosen when the program is built; empty
 // when the program is built without the check.
 QString AdresseMiseAJour();

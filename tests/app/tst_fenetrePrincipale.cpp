@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -532,10 +533,43 @@ private slots:
         qputenv("PATH", ancienPath);
         QCOMPARE(env->interlocuteur.DuGenre(QStringLiteral("programme")).value(0).titre,
                  calculatrice.fileName());
+    }
 
+    // F1 opens the guide shipped with the program, without internet: in the desktop's browser,
+    // or in a window of the program's own when there is none; a missing guide says where it
+    // should be.
+    void aideHorsLigne() {
+        const QString dossier = Programme::Dossier() + QStringLiteral("aide");
+        QDir(dossier).removeRecursively();
+        auto fenetre = FenetrePrete();
         fenetre->CommandeAide();
-        QCOMPARE(env->interlocuteur.DuGenre(QStringLiteral("url")).value(0).texte,
-                 Programme::AdresseAide());
+        QCOMPARE(env->interlocuteur.DuGenre(QStringLiteral("message")).size(), 1);
+        QVERIFY(env->interlocuteur.DuGenre(QStringLiteral("url")).isEmpty());
+
+        QVERIFY(QDir().mkpath(dossier));
+        QVERIFY(QFile::copy(QStringLiteral(TAV_SOURCE_DIR "/docs/aide/index.html"),
+                            dossier + QStringLiteral("/index.html")));
+        QAction* f1 = nullptr;
+        for (QAction* action : fenetre->findChildren<QAction*>())
+            if (action->shortcut() == QKeySequence(Qt::Key_F1)) f1 = action;
+        QVERIFY(f1);
+        f1->trigger();
+        const QUrl guide(env->interlocuteur.DuGenre(QStringLiteral("url")).value(0).texte);
+        QVERIFY(guide.isLocalFile());
+        QVERIFY(guide.toLocalFile().endsWith(QStringLiteral("aide/index.html")));
+        QVERIFY(!fenetre->FenetreAide());
+
+        env->interlocuteur.lancementReussi = false;
+        fenetre->CommandeAide();
+        QDialog* aide = fenetre->FenetreAide();
+        QVERIFY(aide && aide->isVisible());
+        auto* texte = aide->findChild<QTextBrowser*>();
+        QVERIFY(texte);
+        for (const QString& partie :
+             {QStringLiteral("Le premier jour"), QStringLiteral("La fin de la période"),
+              QStringLiteral("Les fichiers")})
+            QVERIFY(texte->toPlainText().contains(partie));
+        QDir(dossier).removeRecursively();
     }
 
     void lisezMoiSansVisionneurDansUneFenetreDuProgramme() {

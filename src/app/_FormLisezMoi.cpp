@@ -2,13 +2,13 @@
 
 #include "tavX_codec.h"
 #include "tavX_programme.h"
+#include "tavX_texteImporte.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 TFormLisezMoi::TFormLisezMoi(const QString& texte, QWidget* parent) : QDialog(parent) {
@@ -42,10 +42,6 @@ TFormLisezMoi::TFormLisezMoi(const QString& texte, QWidget* parent) : QDialog(pa
 bool TFormLisezMoi::Lire(const QString& chemin, QString& texte) {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) return false;
-    const QByteArray octets = fichier.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    texte = utf8.decode(octets);
-    if (utf8.hasError()) texte = Tav::DecoderWindows1252(octets);
-    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texte = Tav::DecoderTexte(fichier.readAll());
     return true;
 }

@@ -7,6 +7,7 @@
 #include "tavX_interlocuteur.h"
 #include "tavX_listeColoree.h"
 #include "tavX_outilsSeries.h"
+#include "tavX_texteImporte.h"
 
 #include <QButtonGroup>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 namespace {
@@ -160,12 +160,7 @@ bool TFormTypeImportation::LireNomsTexte(const QString& chemin, QStringList& nom
         return false;
     }
     const QByteArray octets = fichier.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString texte = utf8(octets);
-    if (utf8.hasError()) texte = Tav::DecoderWindows1252(octets);
-    if (texte.startsWith(QChar(0xFEFF))) texte.remove(0, 1);
-    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString texte = Tav::DecoderTexte(octets);
     noms.clear();
     QStringList refuses;
     for (const QString& ligne : texte.split(QLatin1Char('\n'))) {

@@ -6,10 +6,10 @@
 #include "tavX_fichierTav.h"
 #include "tavX_interlocuteur.h"
 #include "tavX_nombres.h"
+#include "tavX_texteImporte.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace CommandesSeries {
 
@@ -47,12 +47,7 @@ bool LireNotesTexte(const QString& chemin, QStringList& notes, QString& erreur) 
         return false;
     }
     const QByteArray octets = fichier.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString texte = utf8(octets);
-    if (utf8.hasError()) texte = Tav::DecoderWindows1252(octets);
-    if (texte.startsWith(QChar(0xFEFF))) texte.remove(0, 1);
-    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString texte = Tav::DecoderTexte(octets);
     QStringList lignes = texte.split(QLatin1Char('\n'));
     if (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();
     notes.clear();

@@ -3,6 +3,7 @@
 #include "tavX_codec.h"
 #include "tavX_ecritureSure.h"
 #include "tavX_interlocuteur.h"
+#include "tavX_texteImporte.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -317,12 +317,5 @@ void TListeEditable::ToutSupprimer() {
 }
 
 QString TListeEditable::DecoderTexte(const QByteArray& octets) {
-    QByteArray donnees = octets;
-    if (donnees.startsWith("\xEF\xBB\xBF")) donnees.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString texte = utf8.decode(donnees);
-    if (utf8.hasError()) texte = Tav::DecoderWindows1252(donnees);
-    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texte;
+    return Tav::DecoderTexte(octets);
 }

@@ -41,6 +41,15 @@ public:
                     const QByteArray reponse = reponses.value(
                         chemin, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
                     if (reponse == "silence") return;
+                    if (reponse == "goutte") {
+                        // The headers, then one byte of the body every 500 ms, never the end:
+                        // the transfer never stalls long enough for its own time-out.
+                        s->write("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\nLatestVersion=");
+                        auto* goutte = new QTimer(s);
+                        connect(goutte, &QTimer::timeout, s, [s] { s->write("9"); });
+                        goutte->start(500);
+                        return;
+                    }
                     s->write(reponse);
                     s->disconnectFromHost();
                 });
@@ -96,6 +105,7 @@ private slots:
         serveur.reponses["/redirection"] = TServeurHttp::Redirection("/bom");
         serveur.reponses["/versFichier"] = TServeurHttp::Redirection("file:///etc/passwd");
         serveur.reponses["/muet"] = "silence";
+        serveur.reponses["/goutte"] = "goutte";
         serveur.reponses["/enorme"] =
             ok("LatestVersion=3.0\nNewVersionInfo=Grosse\n" + QByteArray(10 * 1024 * 1024, 'x'));
     }
@@ -163,6 +173,32 @@ private slots:
             QVERIFY2(r.description.startsWith(attendue), qPrintable(r.description));
         else
             QCOMPARE(r.description, attendue);
+    }
+
+    // A server that keeps sending a byte now and then: the whole check still ends at its overall
+    // limit, with the event loop turning all along.
+    void limiteTotale() {
+        TVerificationMiseAJour verification;
+        QSignalSpy fin(&verification, &TVerificationMiseAJour::terminee);
+        int tours = 0;
+        QTimer battement;
+        connect(&battement, &QTimer::timeout, this, [&tours] { ++tours; });
+        battement.start(20);
+        QElapsedTimer chrono;
+        chrono.start();
+        verification.Lancer(QUrl(serveur.Adresse("/goutte")), QStringLiteral("2.9"));
+        QVERIFY(fin.wait(MiseAJour::DelaiTotalMs + 3000));
+        const qint64 duree = chrono.elapsed();
+        // Not the transfer's own time-out; a coarse timer may fire a little early.
+        QVERIFY2(duree >= MiseAJour::DelaiTotalMs * 9 / 10, qPrintable(QString::number(duree)));
+        QVERIFY2(duree < MiseAJour::DelaiTotalMs + 1500, qPrintable(QString::number(duree)));
+        QVERIFY(tours > MiseAJour::DelaiTotalMs / 20 / 4);
+        const auto r = fin.at(0).at(0).value<TVerificationMiseAJour::TResultat>();
+        QVERIFY(!r.reussi);
+        QVERIFY(!r.miseAJour);
+        QVERIFY2(r.erreur.contains(QLatin1String("10 secondes")), qPrintable(r.erreur));
+        QTest::qWait(100);
+        QCOMPARE(fin.size(), 1);
     }
 
     // The start-up: an unreachable server shows the internet error once and nothing else; a

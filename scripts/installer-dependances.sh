@@ -5,6 +5,9 @@ set -euo pipefail
 
 paquets=(
   build-essential cmake pkg-config
+  # The Debian package (scripts/paquet.sh): cpack reads the programs with file and
+  # computes their dependencies with dpkg-shlibdeps.
+  dpkg-dev file
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   libbenchmark-dev

@@ -2,11 +2,11 @@
 #include "UniteFeuilleClasse.h"
 #include "UnitePrincipale.h"
 #include "_FormCreerBulletins.h"
-#include "_FormOptions.h"
 #include "_FormImprimer.h"
-#include "tavX_documentClasse.h"
+#include "_FormOptions.h"
 #include "_FormRappelSauvegarde.h"
 #include "tavX_autoupdate.h"
+#include "tavX_documentClasse.h"
 #include "tavX_garde.h"
 #include "tavX_instanceUnique.h"
 #include "tavX_mesure.h"
@@ -41,11 +41,14 @@ public:
     }
 };
 
-// Qt's own French texts (standard buttons, file dialogs, context menus).
+// Qt's own French texts (standard buttons, file dialogs, context menus): the copy shipped with the
+// program (beside it, or in its installed data folder), else Qt's.
 void ChargerTraductionQt(QApplication& application) {
     auto* traduction = new QTranslator(&application);
+    const QString programme = QCoreApplication::applicationDirPath();
     const QStringList dossiers = {
-        QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+        programme + QStringLiteral("/translations"),
+        programme + QStringLiteral("/../share/tavelin/translations"),
         QLibraryInfo::path(QLibraryInfo::TranslationsPath),
     };
     for (const QString& dossier : dossiers) {
@@ -80,6 +83,8 @@ int main(int argc, char* argv[]) {
     Mesure::DepuisLancement();
     TApplication application(argc, argv);
     QApplication::setApplicationName(Programme::Nom());
+    // The desktop entry installed with the program (its name and icon in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("tavelin"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     ChargerTraductionQt(application);
     Mesure::Ecrire(QStringLiteral("application prête %1 ms après le lancement du processus")

@@ -754,8 +754,9 @@ QDialog* TFormTavelin2::FenetreAide() const {
 }
 
 void TFormTavelin2::CommandeLisezMoi() {
-    const QString chemin = Programme::Dossier() + QStringLiteral("lisezmoi.txt");
-    if (!QFileInfo::exists(chemin)) {
+    QString chemin = Programme::FichierDonnees(QStringLiteral("lisezmoi.txt"));
+    if (chemin.isEmpty()) {
+        chemin = Programme::Dossier() + QStringLiteral("lisezmoi.txt");
         Erreur(this,
                QStringLiteral("Le fichier \"") + chemin + QStringLiteral("\" est introuvable."));
         return;

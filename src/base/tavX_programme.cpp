@@ -46,15 +46,17 @@ QString Dossier() {
     return QDir::toNativeSeparators(dossier + QLatin1Char('/'));
 }
 
-QString FichierAide() {
-    // Beside the program (a build, a Windows folder), or in the data folder of an installed
-    // program (<prefix>/bin/tavelin and <prefix>/share/tavelin/aide).
-    for (const QString& chemin : {Dossier() + QStringLiteral("aide/index.html"),
-                                  Dossier() + QStringLiteral("../share/tavelin/aide/index.html")}) {
+QString FichierDonnees(const QString& nom) {
+    for (const QString& chemin :
+         {Dossier() + nom, Dossier() + QStringLiteral("../share/tavelin/") + nom}) {
         const QFileInfo fichier(QDir::fromNativeSeparators(chemin));
         if (fichier.isFile()) return fichier.canonicalFilePath();
     }
     return QString();
+}
+
+QString FichierAide() {
+    return FichierDonnees(QStringLiteral("aide/index.html"));
 }
 
 QString AdresseMiseAJour() {

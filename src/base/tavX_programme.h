@@ -17,7 +17,10 @@ QString Titre();
 QString Legende();
 // Folder of the running program, with its trailing separator.
 QString Dossier();
-// Address of the on-line help.
+// A file shipped with the program: beside it (a build, a Windows folder), else in the data folder
+// of an installed program (<prefix>/bin/tavelin and <prefix>/share/tavelin/<nom>). The canonical
+// path, or empty when neither exists.
+QString FichierDonnees(const QString& nom);
 // The user guide shipped with the program (HTML); empty when it cannot be found.
 QString FichierAide();
 // Address of the version document of the update check, chosen when the program is built; empty

@@ -330,8 +330,19 @@ QStringList DossiersExport() {
     QStringList dossiers{
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("export"))};
 #if defined(Q_OS_LINUX) && defined(TAV_DOSSIER_BIBLIOTHEQUES)
-    const QString installe = QStringLiteral(TAV_DOSSIER_BIBLIOTHEQUES "/tavelin/export");
-    if (QFileInfo(installe).isDir() && !dossiers.contains(installe)) dossiers.append(installe);
+    const QString programme = QCoreApplication::applicationDirPath();
+    for (const QString& installe :
+         {QDir::cleanPath(programme +
+                          QStringLiteral("/" TAV_BIBLIOTHEQUES_RELATIF "/tavelin/export")),
+          QStringLiteral(TAV_DOSSIER_BIBLIOTHEQUES "/tavelin/export")}) {
+        const QFileInfo dossier(installe);
+        if (!dossier.isDir()) continue;
+        const QString canonique = dossier.canonicalFilePath();
+        bool dejaVu = false;
+        for (const QString& d : dossiers)
+            dejaVu = dejaVu || QFileInfo(d).canonicalFilePath() == canonique;
+        if (!dejaVu) dossiers.append(canonique);
+    }
 #endif
     return dossiers;
 }

@@ -75,6 +75,18 @@ private:
     QHash<QTcpSocket*, QByteArray> tampons;
 };
 
+// Counts the turns of the event loop while a check runs: the window stays responsive.
+struct TBattement {
+    int tours = 0;
+    QTimer minuteur;
+    QElapsedTimer chrono;
+    TBattement() {
+        QObject::connect(&minuteur, &QTimer::timeout, [this] { ++tours; });
+        minuteur.start(20);
+        chrono.start();
+    }
+};
+
 } // namespace
 
 class TestMiseAJour : public QObject {
@@ -148,19 +160,13 @@ private slots:
         QFETCH(QString, description);
         TVerificationMiseAJour verification;
         QSignalSpy fin(&verification, &TVerificationMiseAJour::terminee);
-        // The event loop keeps turning while the check runs: the window stays responsive.
-        int tours = 0;
-        QTimer battement;
-        connect(&battement, &QTimer::timeout, this, [&tours] { ++tours; });
-        battement.start(20);
-        QElapsedTimer chrono;
-        chrono.start();
+        TBattement battement;
         verification.Lancer(QUrl(serveur.Adresse(chemin)), QStringLiteral("2.9"));
         QVERIFY(verification.EnCours());
         QVERIFY(fin.wait(MiseAJour::DelaiTotalMs + 2000));
         QCOMPARE(fin.size(), 1);
-        if (chrono.elapsed() > 500) QVERIFY(tours > 0);
-        QVERIFY(chrono.elapsed() < MiseAJour::DelaiTotalMs + 1000);
+        if (battement.chrono.elapsed() > 500) QVERIFY(battement.tours > 0);
+        QVERIFY(battement.chrono.elapsed() < MiseAJour::DelaiTotalMs + 1000);
         const auto r = fin.at(0).at(0).value<TVerificationMiseAJour::TResultat>();
         QCOMPARE(r.reussi, reussi);
         QCOMPARE(r.miseAJour, miseAJour);
@@ -180,19 +186,14 @@ private slots:
     void limiteTotale() {
         TVerificationMiseAJour verification;
         QSignalSpy fin(&verification, &TVerificationMiseAJour::terminee);
-        int tours = 0;
-        QTimer battement;
-        connect(&battement, &QTimer::timeout, this, [&tours] { ++tours; });
-        battement.start(20);
-        QElapsedTimer chrono;
-        chrono.start();
+        TBattement battement;
         verification.Lancer(QUrl(serveur.Adresse("/goutte")), QStringLiteral("2.9"));
         QVERIFY(fin.wait(MiseAJour::DelaiTotalMs + 3000));
-        const qint64 duree = chrono.elapsed();
+        const qint64 duree = battement.chrono.elapsed();
         // Not the transfer's own time-out; a coarse timer may fire a little early.
         QVERIFY2(duree >= MiseAJour::DelaiTotalMs * 9 / 10, qPrintable(QString::number(duree)));
         QVERIFY2(duree < MiseAJour::DelaiTotalMs + 1500, qPrintable(QString::number(duree)));
-        QVERIFY(tours > MiseAJour::DelaiTotalMs / 20 / 4);
+        QVERIFY(battement.tours > MiseAJour::DelaiTotalMs / 20 / 4);
         const auto r = fin.at(0).at(0).value<TVerificationMiseAJour::TResultat>();
         QVERIFY(!r.reussi);
         QVERIFY(!r.miseAJour);

@@ -33,7 +33,7 @@ public:
         // Undo and redo in the active class; their texts name the step.
         static constexpr char Annuler[] = "annuler";
         static constexpr char Retablir[] = "retablir";
-        // Tools whose windows are still to come: disabled until a command is defined.
+        // Tools of the main window, offered in the sheets' menus too.
         static constexpr char Fusionner[] = "fusionner";
         static constexpr char Sauvegarder[] = "sauvegarder";
         static constexpr char Bulletins[] = "bulletins";
@@ -51,7 +51,7 @@ public:
 
     // What the action of the id does, and when it can be chosen (always when possible is empty),
     // for as long as contexte lives. Replaces any earlier command of the id. An action without a
-    // command stays disabled: its window is still to come.
+    // command stays disabled.
     static void DefinirCommande(const QString& id, const QObject* contexte,
                                 std::function<void()> executer,
                                 std::function<bool()> possible = {});

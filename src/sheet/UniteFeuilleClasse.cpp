@@ -55,37 +55,20 @@ namespace {
 
 constexpr int LargeurPanel4 = 20;
 constexpr int LargeurElevesInitiale = 200;
-const char* const AVenir = "tavAVenir";
 
-// A menu item. Without an action, the item belongs to a window still to come and stays disabled.
+// A menu item; a command that fails tells why and leaves the sheet open (see tavX_garde.h).
 QAction* Commande(QObject* contexte, QMenu* menu, const QString& texte,
-                  std::function<void()> action = {}, const QKeySequence& raccourci = {}) {
+                  std::function<void()> action, const QKeySequence& raccourci = {}) {
     QAction* a = menu->addAction(texte);
     if (!raccourci.isEmpty()) a->setShortcut(raccourci);
-    if (action) {
-        // A command that fails tells why and leaves the sheet open (see tavX_garde.h).
-        QObject::connect(a, &QAction::triggered, contexte, [contexte, action] {
-            Tav::Garder("commande de menu", qobject_cast<QWidget*>(contexte), action);
-        });
-    } else {
-        a->setProperty(AVenir, true);
-        a->setEnabled(false);
-    }
+    QObject::connect(a, &QAction::triggered, contexte, [contexte, action] {
+        Tav::Garder("commande de menu", qobject_cast<QWidget*>(contexte), action);
+    });
     return a;
 }
 
-[[maybe_unused]] QMenu* SousMenuAVenir(QMenu* menu, const QString& texte,
-                                       const QStringList& elements) {
-    QMenu* sous = menu->addMenu(texte);
-    for (const QString& element : elements)
-        sous->addAction(element)->setEnabled(false);
-    sous->menuAction()->setProperty(AVenir, true);
-    sous->menuAction()->setEnabled(false);
-    return sous;
-}
-
 void Activer(QAction* action, bool condition) {
-    if (action) action->setEnabled(condition && !action->property(AVenir).toBool());
+    if (action) action->setEnabled(condition);
 }
 
 bool TexteDansPressePapiers() {
@@ -645,7 +628,7 @@ void TFeuilleClasse::PreparerMenuCopier() {
 }
 
 void TFeuilleClasse::ActiverMenuFichier() {
-    // The shared commands of the menu follow the active sheet and the windows still to come.
+    // The shared commands of the menu follow the active sheet.
     TActions::Actualiser();
 }
 

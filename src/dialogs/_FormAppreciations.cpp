@@ -423,17 +423,8 @@ void TFormAppreciations::SelectionnerGrille1(int ligne, int colonne) {
     labelEleve->setText(QStringLiteral("Moyenne de l'élève : ") + moyenne);
     QColor couleur = Qt::black;
     long double v = 0;
-    if (Options::ColorationNote() && Tav::LireNombre(moyenne, v)) {
-        const long double S = fichier->MoyennesSur();
-        if (v < 0 || v > S)
-            couleur = CouleurReglage(Options::Couleur4Note());
-        else if (v < S / 2)
-            couleur = CouleurReglage(Options::Couleur1Note());
-        else if (v >= 3 * S / 4)
-            couleur = CouleurReglage(Options::Couleur3Note());
-        else
-            couleur = CouleurReglage(Options::Couleur2Note());
-    }
+    if (Options::ColorationNote() && Tav::LireNombre(moyenne, v))
+        couleur = CouleurReglage(Options::CouleurNote(v, fichier->MoyennesSur()));
     QPalette palette = labelEleve->palette();
     palette.setColor(QPalette::WindowText, couleur);
     labelEleve->setPalette(palette);

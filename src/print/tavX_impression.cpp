@@ -197,10 +197,8 @@ QColor TImpression::CouleurNote(const QString& texte, const QString& maximum, bo
     if (texte.isEmpty() || texte == QStringLiteral("abs") || !Tav::LireNombre(texte, v) ||
         !Tav::LireNombre(maximum, m) || !(m > 0))
         return Qt::black;
-    if (v < 0 || v > m) return horsBornes ? Couleur(Options::Couleur4Note()) : Qt::black;
-    if (v < m / 2) return Couleur(Options::Couleur1Note());
-    if (v < 3 * m / 4) return Couleur(Options::Couleur2Note());
-    return Couleur(Options::Couleur3Note());
+    if ((v < 0 || v > m) && !horsBornes) return Qt::black;
+    return Couleur(Options::CouleurNote(v, m));
 }
 
 QString TImpression::TexteNom(int eleve) const {

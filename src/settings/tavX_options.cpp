@@ -360,6 +360,13 @@ TAV_COULEUR_CACHEE(Couleur3Note)
 TAV_COULEUR_CACHEE(Couleur4Note)
 TAV_COULEUR_CACHEE(Couleur5Note)
 
+qint32 CouleurNote(long double v, long double maximum, bool horsBareme) {
+    if (horsBareme && (v < 0 || v > maximum)) return Couleur4Note();
+    if (v < maximum / 2) return Couleur1Note();
+    if (v < 3 * maximum / 4) return Couleur2Note();
+    return Couleur3Note();
+}
+
 // Averages
 TAV_VALEUR_CACHE(qint32, MoyennesSur, "moyennesSur", 20, LireEntier, EcrireEntier)
 TAV_VALEUR_CACHE(quint8, ArrondirMoyennes, "arrondirMoyennes", 0, LireOctet, EcrireOctet)

@@ -106,6 +106,10 @@ qint32 Couleur4NoteParDefaut();
 qint32 Couleur5Note(); // cached
 void ModifierCouleur5Note(qint32 v);
 qint32 Couleur5NoteParDefaut();
+// The colour setting of a mark v out of maximum: couleur1Note below half of it, couleur2Note
+// below three quarters, couleur3Note up to it, couleur4Note below 0 or above it (with horsBareme
+// false, such a mark takes the band it falls in).
+qint32 CouleurNote(long double v, long double maximum, bool horsBareme = true);
 
 // ---- Averages --------------------------------------------------------------------------------
 

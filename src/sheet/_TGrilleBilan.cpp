@@ -140,13 +140,7 @@ void TGrilleBilanTavelin::StyleCellule(int colonne, int ligne, TStyleCellule& st
                                                  : QColor(Qt::white);
         return;
     }
-    const long double sur = Fichier()->MoyennesSur();
-    if (v < sur / 2)
-        style.texte = Grille::Couleur(Options::Couleur1Note());
-    else if (v < 3 * sur / 4)
-        style.texte = Grille::Couleur(Options::Couleur2Note());
-    else
-        style.texte = Grille::Couleur(Options::Couleur3Note());
+    style.texte = Grille::Couleur(Options::CouleurNote(v, Fichier()->MoyennesSur(), false));
 }
 
 // ---- Mouse and turbo menu --------------------------------------------------------------------

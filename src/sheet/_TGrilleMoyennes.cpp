@@ -180,15 +180,7 @@ void TGrilleMoyennesTavelin::StyleCellule(int colonne, int ligne, TStyleCellule&
                                                  : QColor(Qt::white);
         return;
     }
-    const long double sur = Fichier()->MoyennesSur();
-    if (v < 0 || v > sur)
-        style.texte = Grille::Couleur(Options::Couleur4Note());
-    else if (v < sur / 2)
-        style.texte = Grille::Couleur(Options::Couleur1Note());
-    else if (v < 3 * sur / 4)
-        style.texte = Grille::Couleur(Options::Couleur2Note());
-    else
-        style.texte = Grille::Couleur(Options::Couleur3Note());
+    style.texte = Grille::Couleur(Options::CouleurNote(v, Fichier()->MoyennesSur()));
 }
 
 // ---- Mouse and turbo menus -------------------------------------------------------------------

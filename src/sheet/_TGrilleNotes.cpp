@@ -175,17 +175,7 @@ void TGrilleNotesTavelin::StyleCellule(int colonne, int ligne, TStyleCellule& st
     }
     const bool horsBareme = v < 0 || v > m;
     if (horsBareme && grille) style.fond = Grille::Couleur(Options::Couleur5Note());
-    if (!note) return;
-    qint32 couleur;
-    if (horsBareme)
-        couleur = Options::Couleur4Note();
-    else if (v < m / 2)
-        couleur = Options::Couleur1Note();
-    else if (v < 3 * m / 4)
-        couleur = Options::Couleur2Note();
-    else
-        couleur = Options::Couleur3Note();
-    style.texte = Grille::Couleur(couleur);
+    if (note) style.texte = Grille::Couleur(Options::CouleurNote(v, m));
 }
 
 void TGrilleNotesTavelin::paintEvent(QPaintEvent* evenement) {

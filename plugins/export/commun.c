@@ -173,3 +173,18 @@ int32_t Enregistrer(const TavHote* h, Tampon* t, const char* titre, const char* 
     if (!chemin || !*chemin) return -1;
     return h->enregistrerFichier(h->contexte, chemin, t->octets, (int64_t)t->taille) ? 1 : 0;
 }
+
+/* The entry points that are the same for every plug-in shipped with Tavelin. */
+
+TAV_EXPORTE int32_t TAV_APPEL renvoieVersionInterface(void) {
+    return TAV_VERSION_INTERFACE;
+}
+TAV_EXPORTE const char* TAV_APPEL renvoieIdentification(void) {
+    return "Tavelin";
+}
+TAV_EXPORTE const char* TAV_APPEL renvoieCopyright(void) {
+    return "Tavelin";
+}
+TAV_EXPORTE const char* TAV_APPEL renvoieVersion(void) {
+    return "1.0";
+}

@@ -55,4 +55,8 @@ int HoteUtilisable(const TavHote* h);
 int32_t Enregistrer(const TavHote* h, Tampon* t, const char* titre, const char* filtre,
                     const char* extension);
 
+/* commun.c also defines the entry points that do not depend on the format:
+   renvoieVersionInterface, renvoieIdentification, renvoieCopyright and renvoieVersion. Each
+   plug-in defines the others. */
+
 #endif

@@ -90,12 +90,6 @@ static void Ecrire(Csv* c) {
     EcrireAnnee(h, &cellules);
 }
 
-TAV_EXPORTE int32_t TAV_APPEL renvoieVersionInterface(void) {
-    return TAV_VERSION_INTERFACE;
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieIdentification(void) {
-    return "Tavelin";
-}
 TAV_EXPORTE int32_t TAV_APPEL renvoieNombreFormatsProposes(void) {
     return 2;
 }
@@ -121,12 +115,6 @@ TAV_EXPORTE const char* TAV_APPEL renvoieGrandeDescription(int32_t format) {
     default:
         return NULL;
     }
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieCopyright(void) {
-    return "Tavelin";
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieVersion(void) {
-    return "1.0";
 }
 
 TAV_EXPORTE int32_t TAV_APPEL exporter(int32_t format, const TavHote* hote) {

@@ -93,12 +93,6 @@ static void Ecrire(const TavHote* h, Tampon* t) {
     TamponTexte(t, "</table>\n</body>\n</html>\n");
 }
 
-TAV_EXPORTE int32_t TAV_APPEL renvoieVersionInterface(void) {
-    return TAV_VERSION_INTERFACE;
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieIdentification(void) {
-    return "Tavelin";
-}
 TAV_EXPORTE int32_t TAV_APPEL renvoieNombreFormatsProposes(void) {
     return 1;
 }
@@ -109,12 +103,6 @@ TAV_EXPORTE const char* TAV_APPEL renvoieGrandeDescription(int32_t format) {
     return format == 1 ? "Page HTML en UTF-8 : un tableau par période (séries, notes, points, "
                          "moyennes, appréciations) puis les moyennes de l'année."
                        : NULL;
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieCopyright(void) {
-    return "Tavelin";
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieVersion(void) {
-    return "1.0";
 }
 TAV_EXPORTE int32_t TAV_APPEL exporter(int32_t format, const TavHote* hote) {
     Tampon t;

@@ -184,12 +184,6 @@ static void Contenu(const TavHote* h, Tampon* t) {
                 "</table:table>\n</office:spreadsheet></office:body></office:document-content>\n");
 }
 
-TAV_EXPORTE int32_t TAV_APPEL renvoieVersionInterface(void) {
-    return TAV_VERSION_INTERFACE;
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieIdentification(void) {
-    return "Tavelin";
-}
 TAV_EXPORTE int32_t TAV_APPEL renvoieNombreFormatsProposes(void) {
     return 1;
 }
@@ -202,12 +196,6 @@ TAV_EXPORTE const char* TAV_APPEL renvoieGrandeDescription(int32_t format) {
                  "feuille par période (séries, notes, points, moyennes, appréciations) et "
                  "une feuille pour l'année. Les nombres sont de vraies cellules numériques."
                : NULL;
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieCopyright(void) {
-    return "Tavelin";
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieVersion(void) {
-    return "1.0";
 }
 TAV_EXPORTE int32_t TAV_APPEL exporter(int32_t format, const TavHote* hote) {
     static const char mimetype[] = "application/vnd.oasis.opendocument.spreadsheet";

@@ -5,49 +5,45 @@
 #include <stdio.h>
 #include <string.h>
 
-static void Echappe(Tampon* t, const char* texte) {
-    const char* p;
-    for (p = texte ? texte : ""; *p; ++p) {
-        switch (*p) {
-        case '&':
-            TamponTexte(t, "&amp;");
-            break;
-        case '<':
-            TamponTexte(t, "&lt;");
-            break;
-        case '>':
-            TamponTexte(t, "&gt;");
-            break;
-        case '"':
-            TamponTexte(t, "&quot;");
-            break;
-        case '\'':
-            TamponTexte(t, "&#39;");
-            break;
-        case '\n':
-            TamponTexte(t, "<br>");
-            break;
-        case '\r':
-            break;
-        default:
-            TamponAjouter(t, p, 1);
-        }
+static const char* EntiteHtml(char c) {
+    switch (c) {
+    case '\'':
+        return "&#39;";
+    case '\n':
+        return "<br>";
+    case '\r':
+        return "";
+    default:
+        return EntiteXml(c);
     }
 }
 
-static void Cellule(Tampon* t, const char* balise, const char* texte) {
-    TamponTexte(t, "<");
-    TamponTexte(t, balise);
-    TamponTexte(t, ">");
+static void Echappe(Tampon* t, const char* texte) {
+    TamponEchappe(t, texte, EntiteHtml);
+}
+
+static void DebutLigne(void* format) {
+    TamponTexte((Tampon*)format, "<tr>");
+}
+
+static void FinLigne(void* format) {
+    TamponTexte((Tampon*)format, "</tr>\n");
+}
+
+static void Cellule(void* format, const char* texte, GenreCellule genre) {
+    Tampon* t = (Tampon*)format;
+    TamponTexte(t, genre == CELLULE_ENTETE   ? "<th>"
+                   : genre == CELLULE_NOMBRE ? "<td class=\"n\">"
+                                             : "<td>");
     Echappe(t, texte);
-    /* The closing tag is the element's name, without its attributes. */
-    TamponTexte(t, balise[1] == 'h' ? "</th>" : "</td>");
+    TamponTexte(t, genre == CELLULE_ENTETE ? "</th>" : "</td>");
 }
 
 static void Ecrire(const TavHote* h, Tampon* t) {
     TavContexte* x = h->contexte;
-    int32_t p, j, s, k;
-    const int32_t P = h->nombrePeriodes(x), N = h->nombreEleves(x), K = h->nombreSections(x);
+    const Cellules cellules = {t, DebutLigne, Cellule, FinLigne};
+    int32_t p, j, k;
+    const int32_t P = h->nombrePeriodes(x), K = h->nombreSections(x);
     TamponTexte(t,
                 "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>");
     Echappe(t, h->classe(x, TAV_CLASSE_NOM));
@@ -70,8 +66,9 @@ static void Ecrire(const TavHote* h, Tampon* t) {
         const int32_t S = h->nombreSeries(x, p);
         TamponTexte(t, "<h2>");
         Echappe(t, h->nomPeriode(x, p));
-        TamponTexte(t, "</h2>\n<table>\n<tr>");
-        Cellule(t, "th", "Elève");
+        TamponTexte(t, "</h2>\n<table>\n");
+        DebutLigne(t);
+        Cellule(t, "Elève", CELLULE_ENTETE);
         for (j = 1; j <= S; ++j) {
             TamponTexte(t, "<th title=\"");
             Echappe(t, h->serie(x, p, j, TAV_SERIE_COMMENTAIRE));
@@ -83,47 +80,19 @@ static void Ecrire(const TavHote* h, Tampon* t) {
             Echappe(t, h->serie(x, p, j, TAV_SERIE_COEFFICIENT));
             TamponTexte(t, "</th>");
         }
-        Cellule(t, "th", "Points");
-        Cellule(t, "th", "Moyenne bulletin");
+        Cellule(t, "Points", CELLULE_ENTETE);
+        Cellule(t, "Moyenne bulletin", CELLULE_ENTETE);
         for (k = 1; k <= K; ++k)
-            Cellule(t, "th", h->nomSection(x, k));
-        TamponTexte(t, "</tr>\n");
-        for (s = 1; s <= N; ++s) {
-            TamponTexte(t, "<tr>");
-            Cellule(t, "td", h->nomEleve(x, s));
-            for (j = 1; j <= S; ++j)
-                Cellule(t, "td class=\"n\"", h->note(x, p, j, s));
-            Cellule(t, "td class=\"n\"", h->points(x, p, s));
-            Cellule(t, "td class=\"n\"", h->moyenneBulletin(x, p, s));
-            for (k = 1; k <= K; ++k)
-                Cellule(t, "td", h->appreciation(x, p, s, k));
-            TamponTexte(t, "</tr>\n");
-        }
+            Cellule(t, h->nomSection(x, k), CELLULE_ENTETE);
+        FinLigne(t);
+        EcrireLignesEleves(h, p, &cellules);
         TamponTexte(t, "</table>\n");
     }
-    TamponTexte(t, "<h2>Année</h2>\n<table>\n<tr>");
-    Cellule(t, "th", "Elève");
-    for (p = 1; p <= P; ++p)
-        Cellule(t, "th", h->nomPeriode(x, p));
-    Cellule(t, "th", "Moyenne annuelle");
-    TamponTexte(t, "</tr>\n");
-    for (s = 1; s <= N; ++s) {
-        TamponTexte(t, "<tr>");
-        Cellule(t, "td", h->nomEleve(x, s));
-        for (p = 1; p <= P; ++p)
-            Cellule(t, "td class=\"n\"", h->moyenneBulletin(x, p, s));
-        Cellule(t, "td class=\"n\"", h->moyenneAnnuelle(x, s));
-        TamponTexte(t, "</tr>\n");
-    }
+    TamponTexte(t, "<h2>Année</h2>\n<table>\n");
+    EcrireAnnee(h, &cellules);
     TamponTexte(t, "</table>\n</body>\n</html>\n");
 }
 
-TAV_EXPORTE int32_t TAV_APPEL renvoieVersionInterface(void) {
-    return TAV_VERSION_INTERFACE;
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieIdentification(void) {
-    return "Tavelin";
-}
 TAV_EXPORTE int32_t TAV_APPEL renvoieNombreFormatsProposes(void) {
     return 1;
 }
@@ -135,16 +104,10 @@ TAV_EXPORTE const char* TAV_APPEL renvoieGrandeDescription(int32_t format) {
                          "moyennes, appréciations) puis les moyennes de l'année."
                        : NULL;
 }
-TAV_EXPORTE const char* TAV_APPEL renvoieCopyright(void) {
-    return "Tavelin";
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieVersion(void) {
-    return "1.0";
-}
 TAV_EXPORTE int32_t TAV_APPEL exporter(int32_t format, const TavHote* hote) {
     Tampon t;
     int32_t resultat;
-    if (!hote || hote->version < 1 || hote->taille < sizeof(TavHote) || format != 1) return 0;
+    if (!HoteUtilisable(hote) || format != 1) return 0;
     memset(&t, 0, sizeof t);
     Ecrire(hote, &t);
     resultat = Enregistrer(hote, &t, "Exporter en page web", "Page web *.html|*.html", "html");

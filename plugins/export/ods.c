@@ -99,31 +99,35 @@ static void Fermer(Paquet* z) {
 
 /* ---- Content --------------------------------------------------------------------------------- */
 
-static void Echappe(Tampon* t, const char* texte) {
-    const char* p;
-    for (p = texte ? texte : ""; *p; ++p) {
-        switch (*p) {
-        case '&':
-            TamponTexte(t, "&amp;");
-            break;
-        case '<':
-            TamponTexte(t, "&lt;");
-            break;
-        case '>':
-            TamponTexte(t, "&gt;");
-            break;
-        case '"':
-            TamponTexte(t, "&quot;");
-            break;
-        default:
-            /* Control characters other than tab and line breaks are not allowed in XML. */
-            if ((unsigned char)*p >= 0x20 || *p == '\t' || *p == '\n') TamponAjouter(t, p, 1);
-        }
-    }
+static const char* EntiteOds(char c) {
+    /* Control characters other than tab and line breaks are not allowed in XML. */
+    if ((unsigned char)c < 0x20 && c != '\t' && c != '\n') return "";
+    return EntiteXml(c);
 }
 
-static void Cellule(const TavHote* h, Tampon* t, const char* texte) {
+static void Echappe(Tampon* t, const char* texte) {
+    TamponEchappe(t, texte, EntiteOds);
+}
+
+typedef struct {
+    const TavHote* h;
+    Tampon* t;
+} Feuilles;
+
+static void DebutLigne(void* format) {
+    TamponTexte(((Feuilles*)format)->t, "<table:table-row>");
+}
+
+static void FinLigne(void* format) {
+    TamponTexte(((Feuilles*)format)->t, "</table:table-row>\n");
+}
+
+/* Headings or not, a number is a number cell and any other text a string cell. */
+static void Cellule(void* format, const char* texte, GenreCellule genre) {
+    const TavHote* h = ((Feuilles*)format)->h;
+    Tampon* t = ((Feuilles*)format)->t;
     double valeur;
+    (void)genre;
     if (!texte || !*texte) {
         TamponTexte(t, "<table:table-cell/>");
         return;
@@ -144,13 +148,6 @@ static void Cellule(const TavHote* h, Tampon* t, const char* texte) {
     TamponTexte(t, "</text:p></table:table-cell>");
 }
 
-static void DebutLigne(Tampon* t) {
-    TamponTexte(t, "<table:table-row>");
-}
-static void FinLigne(Tampon* t) {
-    TamponTexte(t, "</table:table-row>\n");
-}
-
 static void Feuille(Tampon* t, const char* nom) {
     char propre[256];
     size_t i, n = 0;
@@ -165,19 +162,10 @@ static void Feuille(Tampon* t, const char* nom) {
 
 static void Contenu(const TavHote* h, Tampon* t) {
     TavContexte* x = h->contexte;
-    int32_t p, j, s, k;
-    const int32_t P = h->nombrePeriodes(x), N = h->nombreEleves(x), K = h->nombreSections(x);
-    static const struct {
-        const char* nom;
-        int32_t champ;
-    } attributs[] = {{"Noté sur", TAV_SERIE_NOTE_SUR},
-                     {"Coefficient", TAV_SERIE_COEFFICIENT},
-                     {"Compte dans la moyenne", TAV_SERIE_COMPTE},
-                     {"Date", TAV_SERIE_DATE},
-                     {"Type de notes", TAV_SERIE_TYPE},
-                     {"Oral / écrit", TAV_SERIE_ORAL_ECRIT},
-                     {"Commentaire", TAV_SERIE_COMMENTAIRE}};
-    size_t a;
+    Feuilles feuilles = {h, t};
+    const Cellules cellules = {&feuilles, DebutLigne, Cellule, FinLigne};
+    int32_t p;
+    const int32_t P = h->nombrePeriodes(x);
     TamponTexte(
         t, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<office:document-content "
@@ -186,62 +174,16 @@ static void Contenu(const TavHote* h, Tampon* t) {
            "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" office:version=\"1.2\">\n"
            "<office:body><office:spreadsheet>\n");
     for (p = 1; p <= P; ++p) {
-        const int32_t S = h->nombreSeries(x, p);
         Feuille(t, h->nomPeriode(x, p));
-        DebutLigne(t);
-        Cellule(h, t, "Elève");
-        for (j = 1; j <= S; ++j)
-            Cellule(h, t, h->serie(x, p, j, TAV_SERIE_INTITULE));
-        Cellule(h, t, "Points en plus ou en moins");
-        Cellule(h, t, "Moyenne bulletin");
-        for (k = 1; k <= K; ++k)
-            Cellule(h, t, h->nomSection(x, k));
-        FinLigne(t);
-        for (a = 0; a < sizeof attributs / sizeof attributs[0]; ++a) {
-            DebutLigne(t);
-            Cellule(h, t, attributs[a].nom);
-            for (j = 1; j <= S; ++j)
-                Cellule(h, t, h->serie(x, p, j, attributs[a].champ));
-            FinLigne(t);
-        }
-        for (s = 1; s <= N; ++s) {
-            DebutLigne(t);
-            Cellule(h, t, h->nomEleve(x, s));
-            for (j = 1; j <= S; ++j)
-                Cellule(h, t, h->note(x, p, j, s));
-            Cellule(h, t, h->points(x, p, s));
-            Cellule(h, t, h->moyenneBulletin(x, p, s));
-            for (k = 1; k <= K; ++k)
-                Cellule(h, t, h->appreciation(x, p, s, k));
-            FinLigne(t);
-        }
+        EcrirePeriode(h, p, &cellules);
         TamponTexte(t, "</table:table>\n");
     }
     Feuille(t, "Année");
-    DebutLigne(t);
-    Cellule(h, t, "Elève");
-    for (p = 1; p <= P; ++p)
-        Cellule(h, t, h->nomPeriode(x, p));
-    Cellule(h, t, "Moyenne annuelle");
-    FinLigne(t);
-    for (s = 1; s <= N; ++s) {
-        DebutLigne(t);
-        Cellule(h, t, h->nomEleve(x, s));
-        for (p = 1; p <= P; ++p)
-            Cellule(h, t, h->moyenneBulletin(x, p, s));
-        Cellule(h, t, h->moyenneAnnuelle(x, s));
-        FinLigne(t);
-    }
+    EcrireAnnee(h, &cellules);
     TamponTexte(t,
                 "</table:table>\n</office:spreadsheet></office:body></office:document-content>\n");
 }
 
-TAV_EXPORTE int32_t TAV_APPEL renvoieVersionInterface(void) {
-    return TAV_VERSION_INTERFACE;
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieIdentification(void) {
-    return "Tavelin";
-}
 TAV_EXPORTE int32_t TAV_APPEL renvoieNombreFormatsProposes(void) {
     return 1;
 }
@@ -254,12 +196,6 @@ TAV_EXPORTE const char* TAV_APPEL renvoieGrandeDescription(int32_t format) {
                  "feuille par période (séries, notes, points, moyennes, appréciations) et "
                  "une feuille pour l'année. Les nombres sont de vraies cellules numériques."
                : NULL;
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieCopyright(void) {
-    return "Tavelin";
-}
-TAV_EXPORTE const char* TAV_APPEL renvoieVersion(void) {
-    return "1.0";
 }
 TAV_EXPORTE int32_t TAV_APPEL exporter(int32_t format, const TavHote* hote) {
     static const char mimetype[] = "application/vnd.oasis.opendocument.spreadsheet";
@@ -275,7 +211,7 @@ TAV_EXPORTE int32_t TAV_APPEL exporter(int32_t format, const TavHote* hote) {
     Paquet z;
     Tampon contenu;
     int32_t resultat;
-    if (!hote || hote->version < 1 || hote->taille < sizeof(TavHote) || format != 1) return 0;
+    if (!HoteUtilisable(hote) || format != 1) return 0;
     memset(&z, 0, sizeof z);
     memset(&contenu, 0, sizeof contenu);
     Contenu(hote, &contenu);

@@ -57,6 +57,25 @@ QPushButton* Bouton(const QString& texte, QWidget* parent) {
     return b;
 }
 
+// The two buttons under a list, side by side.
+QHBoxLayout* CoteACote(QPushButton* gauche, QPushButton* droite) {
+    auto* rangee = new QHBoxLayout;
+    rangee->addWidget(gauche);
+    rangee->addWidget(droite);
+    return rangee;
+}
+
+void CocherTout(QListWidget* liste, Qt::CheckState etat) {
+    for (int i = 0; i < liste->count(); ++i)
+        liste->item(i)->setCheckState(etat);
+}
+
+// The logo fitted inside its frame, its proportions kept.
+void MontrerLogo(QLabel* cadre, const QPixmap& image) {
+    cadre->setPixmap(
+        image.scaled(cadre->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
 } // namespace
 
 void TFormCreerBulletins::DefinirClassesOuvertes(TClassesOuvertes classes) {
@@ -137,12 +156,9 @@ TFormCreerBulletins::TFormCreerBulletins(QWidget* owner) : QDialog(owner) {
     droite->addWidget(new QLabel(QStringLiteral("Matières choisies :"), page1));
     listeFichiers = new QListWidget(page1);
     droite->addWidget(listeFichiers);
-    auto* boutonsListe = new QHBoxLayout;
     auto* boutonRetirer = Bouton(QStringLiteral("&Retirer"), page1);
     auto* boutonToutRetirer = Bouton(QStringLiteral("Tout re&tirer"), page1);
-    boutonsListe->addWidget(boutonRetirer);
-    boutonsListe->addWidget(boutonToutRetirer);
-    droite->addLayout(boutonsListe);
+    droite->addLayout(CoteACote(boutonRetirer, boutonToutRetirer));
     labelEleves = new QLabel(page1);
     labelPeriodes = new QLabel(page1);
     labelType = new QLabel(page1);
@@ -164,26 +180,20 @@ TFormCreerBulletins::TFormCreerBulletins(QWidget* owner) : QDialog(owner) {
     colonne->addWidget(new QLabel(QStringLiteral("Ordre des matières :"), page2));
     listeMatieres = new QListWidget(page2);
     colonne->addWidget(listeMatieres);
-    auto* boutonsOrdre = new QHBoxLayout;
     auto* boutonMonter = Bouton(QStringLiteral("&Monter"), page2);
     auto* boutonDescendre = Bouton(QStringLiteral("&Descendre"), page2);
     boutonMonter->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     boutonDescendre->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    boutonsOrdre->addWidget(boutonMonter);
-    boutonsOrdre->addWidget(boutonDescendre);
-    colonne->addLayout(boutonsOrdre);
+    colonne->addLayout(CoteACote(boutonMonter, boutonDescendre));
     l2->addLayout(colonne, 1);
     auto* colonneEleves = new QVBoxLayout;
     colonneEleves->addWidget(
         new QLabel(QStringLiteral("Créer les bulletins des élèves suivants :"), page2));
     listeEleves = new QListWidget(page2);
     colonneEleves->addWidget(listeEleves);
-    auto* boutonsEleves = new QHBoxLayout;
     auto* boutonTous = Bouton(QStringLiteral("&Tous les élèves"), page2);
     auto* boutonAucun = Bouton(QStringLiteral("&Aucun élève"), page2);
-    boutonsEleves->addWidget(boutonTous);
-    boutonsEleves->addWidget(boutonAucun);
-    colonneEleves->addLayout(boutonsEleves);
+    colonneEleves->addLayout(CoteACote(boutonTous, boutonAucun));
     l2->addLayout(colonneEleves, 1);
     pages->addWidget(page2);
 
@@ -257,14 +267,10 @@ TFormCreerBulletins::TFormCreerBulletins(QWidget* owner) : QDialog(owner) {
     connect(boutonToutRetirer, &QPushButton::clicked, this, &TFormCreerBulletins::ToutRetirer);
     connect(boutonMonter, &QPushButton::clicked, this, &TFormCreerBulletins::MonterMatiere);
     connect(boutonDescendre, &QPushButton::clicked, this, &TFormCreerBulletins::DescendreMatiere);
-    connect(boutonTous, &QPushButton::clicked, this, [this] {
-        for (int i = 0; i < listeEleves->count(); ++i)
-            listeEleves->item(i)->setCheckState(Qt::Checked);
-    });
-    connect(boutonAucun, &QPushButton::clicked, this, [this] {
-        for (int i = 0; i < listeEleves->count(); ++i)
-            listeEleves->item(i)->setCheckState(Qt::Unchecked);
-    });
+    connect(boutonTous, &QPushButton::clicked, this,
+            [this] { CocherTout(listeEleves, Qt::Checked); });
+    connect(boutonAucun, &QPushButton::clicked, this,
+            [this] { CocherTout(listeEleves, Qt::Unchecked); });
     connect(listeEleves, &QListWidget::itemChanged, this, &TFormCreerBulletins::MettreAJour);
     connect(comboPeriode, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0) editPeriode->setText(comboPeriode->itemText(i));
@@ -409,7 +415,6 @@ bool TFormCreerBulletins::PreparerEtape2() {
         reject();
         return false;
     }
-    classe = f->Classe();
     ecole = f->Ecole();
     annee = f->AnneeScolaire();
     // The lists are made anew when the students or periods shown are not the file's.
@@ -454,8 +459,7 @@ void TFormCreerBulletins::PreparerEtape3() {
             const QPixmap image(enregistre);
             if (!image.isNull()) {
                 logo = enregistre;
-                imageLogo->setPixmap(image.scaled(imageLogo->size() - QSize(4, 4),
-                                                  Qt::KeepAspectRatio, Qt::SmoothTransformation));
+                MontrerLogo(imageLogo, image);
             }
         }
     }
@@ -479,11 +483,7 @@ void TFormCreerBulletins::EtapePrecedente() {
 void TFormCreerBulletins::DefinirLogo(const QString& chemin) {
     logo = chemin;
     imageLogo->clear();
-    if (!chemin.isEmpty()) {
-        const QPixmap image(chemin);
-        imageLogo->setPixmap(image.scaled(imageLogo->size() - QSize(4, 4), Qt::KeepAspectRatio,
-                                          Qt::SmoothTransformation));
-    }
+    if (!chemin.isEmpty()) MontrerLogo(imageLogo, QPixmap(chemin));
     Options::ModifierFichierlogobulletin(chemin);
 }
 

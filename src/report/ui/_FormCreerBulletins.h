@@ -106,7 +106,7 @@ private:
     QStringList fichiers;
     QStringList matieres;
     Bulletins::TReference reference;
-    QString classe, ecole, annee;
+    QString ecole, annee;
     bool reglagesLus = false;
     QString logo;
 

@@ -154,8 +154,8 @@ void Annee(Cli::TSortieJson& j, TFichierTav& f, const Reglages& r) {
     j.FinObjet();
 }
 
-void Aide() {
-    Cli::Sortie(QStringLiteral(
+QString Aide() {
+    return QStringLiteral(
         "Usage : tavelin-cli averages FICHIER [--sur S] [--arrondi M] [--arrondi-annuel M]\n"
         "                             [--type-annuel T]\n\n"
         "Affiche en JSON (UTF-8) les moyennes de chaque élève par période (brute, arrondie,\n"
@@ -170,16 +170,13 @@ void Aide() {
         "  --type-annuel T     0 : moyenne des moyennes de période ; 1 : moyenne de toutes\n"
         "                      les notes de l'année (« typeMoyennesAnnuelles »)\n\n"
         "Arrondis : 0 aucun, 1 au dixième, 2 au quart de point, 3 au demi-point,\n"
-        "4 « Spécial Brevet ». Les nombres gardent la virgule décimale.\n"));
+        "4 « Spécial Brevet ». Les nombres gardent la virgule décimale.\n");
 }
 
 } // namespace
 
 int CommandeAverages(const QStringList& args) {
-    if (Cli::DemandeAide(args)) {
-        Aide();
-        return 0;
-    }
+    if (Cli::DemandeAide(args, Aide())) return 0;
     Cli::TReglagesMoyennes lus;
     Cli::TOptionsCommande options(Commande, Cli::TOptionsCommande::TFichiers::Un);
     options.Moyennes(lus, true);

@@ -86,21 +86,19 @@ bool SortieAcceptable(const QString& sortie, const QStringList& sources, bool re
 
 int CommandeMerge(const QStringList& args) {
     const QString cmd = QStringLiteral("merge");
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli merge FICHIER FICHIER... --sortie SORTIE [options]\n\n"
-            "Fusionne plusieurs fichiers d'une même classe (mêmes élèves, mêmes périodes)\n"
-            "en un nouveau fichier, et affiche le chemin enregistré.\n\n"
-            "  --periodes 1,3        périodes retenues (toutes par défaut)\n"
-            "  --donnees D           bulletin (moyennes bulletin), types (moyennes par type\n"
-            "                        de notes) ou series (toutes les séries) ; bulletin par "
-            "défaut\n"
-            "  --enseignant T  --classe C  --ecole E  --matiere M  --annee A  --remarque R\n"
-            "  --sur S               note maximale des séries de moyennes (réglage par défaut)\n"
-            "  --remplacer           remplace SORTIE si elle existe (jamais un fichier "
-            "d'origine)\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli merge FICHIER FICHIER... --sortie SORTIE [options]\n\n"
+        "Fusionne plusieurs fichiers d'une même classe (mêmes élèves, mêmes périodes)\n"
+        "en un nouveau fichier, et affiche le chemin enregistré.\n\n"
+        "  --periodes 1,3        périodes retenues (toutes par défaut)\n"
+        "  --donnees D           bulletin (moyennes bulletin), types (moyennes par type\n"
+        "                        de notes) ou series (toutes les séries) ; bulletin par "
+        "défaut\n"
+        "  --enseignant T  --classe C  --ecole E  --matiere M  --annee A  --remarque R\n"
+        "  --sur S               note maximale des séries de moyennes (réglage par défaut)\n"
+        "  --remplacer           remplace SORTIE si elle existe (jamais un fichier "
+        "d'origine)\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     TArguments a;
     QString erreur;
     const QStringList connues{"--sortie", "--periodes", "--donnees", "--enseignant", "--classe",
@@ -204,15 +202,13 @@ int CommandeMerge(const QStringList& args) {
 
 int CommandeClone(const QStringList& args) {
     const QString cmd = QStringLiteral("clone");
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli clone FICHIER --dossier DOSSIER --collegue "
-            "\"ENSEIGNANT;MATIERE\"...\n\n"
-            "Crée dans DOSSIER, pour chaque collègue, une copie vide de la classe (mêmes élèves,\n"
-            "mêmes périodes, aucune note) et affiche le chemin de chaque fichier créé.\n\n"
-            "  --remplacer   remplace les fichiers existants (jamais le fichier d'origine)\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli clone FICHIER --dossier DOSSIER --collegue "
+        "\"ENSEIGNANT;MATIERE\"...\n\n"
+        "Crée dans DOSSIER, pour chaque collègue, une copie vide de la classe (mêmes élèves,\n"
+        "mêmes périodes, aucune note) et affiche le chemin de chaque fichier créé.\n\n"
+        "  --remplacer   remplace les fichiers existants (jamais le fichier d'origine)\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     TArguments a;
     QString erreur;
     if (!LireArguments(args, {QStringLiteral("--dossier"), QStringLiteral("--collegue")}, a,
@@ -274,16 +270,14 @@ int CommandeClone(const QStringList& args) {
 
 int CommandeExport(const QStringList& args) {
     const QString cmd = QStringLiteral("export");
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli export --formats\n"
-            "        tavelin-cli export FICHIER --format DESCRIPTION --sortie SORTIE "
-            "[--remplacer]\n\n"
-            "La première forme liste les formats des greffons d'exportation (JSON).\n"
-            "La seconde exporte la classe au format de cette description et affiche le chemin\n"
-            "de chaque fichier enregistré.\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli export --formats\n"
+        "        tavelin-cli export FICHIER --format DESCRIPTION --sortie SORTIE "
+        "[--remplacer]\n\n"
+        "La première forme liste les formats des greffons d'exportation (JSON).\n"
+        "La seconde exporte la classe au format de cette description et affiche le chemin\n"
+        "de chaque fichier enregistré.\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     if (args == QStringList{QStringLiteral("--formats")}) {
         QJsonArray liste;
         for (const Outils::TFormatExport& f : Outils::DecouvrirFormats())

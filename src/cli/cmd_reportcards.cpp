@@ -13,8 +13,8 @@ namespace {
 
 const QString Commande = QStringLiteral("report-cards");
 
-void Aide() {
-    Cli::Sortie(QStringLiteral(
+QString Aide() {
+    return QStringLiteral(
         "Usage : tavelin-cli report-cards FICHIER... --periode P [--eleve NOM]... [--enseignant]\n"
         "                                 [--sans-appreciations] [--masquer-min-max] [--sur S]\n"
         "                                 [--arrondi M] [--ecole TEXTE] [--annee TEXTE]\n"
@@ -39,7 +39,7 @@ void Aide() {
         "  --json                 les bulletins en JSON sur la sortie standard\n"
         "  --pdf SORTIE.pdf       un document PDF pour la classe\n"
         "  --pdf-par-eleve DOSSIER  un PDF par élève (les fichiers existants sont remplacés)\n"
-        "  --odt, --rtf           un document pour un traitement de texte\n"));
+        "  --odt, --rtf           un document pour un traitement de texte\n");
 }
 
 void EcrireJson(const Bulletins::TJeu& jeu) {
@@ -79,10 +79,7 @@ void EcrireJson(const Bulletins::TJeu& jeu) {
 } // namespace
 
 int CommandeReportCards(const QStringList& args) {
-    if (Cli::DemandeAide(args)) {
-        Aide();
-        return 0;
-    }
+    if (Cli::DemandeAide(args, Aide())) return 0;
     Bulletins::TOptions options;
     std::optional<int> periode;
     Cli::TReglagesMoyennes lus;

@@ -13,8 +13,8 @@ namespace {
 
 const QString Commande = QStringLiteral("summary");
 
-void Aide() {
-    Cli::Sortie(QStringLiteral(
+QString Aide() {
+    return QStringLiteral(
         "Usage : tavelin-cli summary FICHIER (--periode P | --annee) [--par-type] [--ecrit-oral]\n"
         "                            [--descendant] [--sur S] [--arrondi M]\n"
         "                            [--arrondi-annuel M] [--type-annuel T]\n\n"
@@ -35,16 +35,13 @@ void Aide() {
         "  --arrondi-annuel M  arrondi des moyennes annuelles, 0 à 4\n"
         "  --type-annuel T     0 : moyenne des moyennes de période ; 1 : moyenne de toutes\n"
         "                      les notes de l'année\n"
-        "Absentes, ces quatre options prennent les réglages de Tavelin.\n"));
+        "Absentes, ces quatre options prennent les réglages de Tavelin.\n");
 }
 
 } // namespace
 
 int CommandeSummary(const QStringList& args) {
-    if (Cli::DemandeAide(args)) {
-        Aide();
-        return 0;
-    }
+    if (Cli::DemandeAide(args, Aide())) return 0;
     std::optional<int> periode;
     bool annee = false;
     Bilan::TReglages r;

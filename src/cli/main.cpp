@@ -89,8 +89,11 @@ int ErreurUsage(const QString& commande, const QString& message) {
     return 2;
 }
 
-bool DemandeAide(const QStringList& args) {
-    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+bool DemandeAide(const QStringList& args, const QString& aide) {
+    if (!args.contains(QStringLiteral("--help")) && !args.contains(QStringLiteral("-h")))
+        return false;
+    Sortie(aide);
+    return true;
 }
 
 } // namespace Cli

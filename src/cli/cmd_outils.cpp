@@ -3,6 +3,7 @@
 // Nobody can be asked here: an existing output is refused unless --remplacer is given, and
 // every check is made before anything is written.
 #include "commandes.h"
+#include "options_communes.h"
 
 #include "tavX_fichierTav.h"
 #include "tavX_fusionClonage.h"
@@ -52,10 +53,14 @@ bool LireArguments(const QStringList& args, const QStringList& connues, TArgumen
     return true;
 }
 
-QString Canonique(const QString& chemin) {
-    const QFileInfo info(chemin);
-    const QString c = info.canonicalFilePath();
-    return c.isEmpty() ? info.absoluteFilePath() : c;
+// A message of the wizards, its lines ended by "\r\n", on one line.
+QString SurUneLigne(QString message) {
+    return message.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified();
+}
+
+// An error of a save or of a plug-in ("message\ncause") on one line of standard error.
+void ErreurFichier(QString message) {
+    Cli::Erreur(message.replace(QLatin1Char('\n'), QStringLiteral(" : ")) + QLatin1Char('\n'));
 }
 
 // The output must go into an existing folder; an existing file is replaced only with
@@ -68,7 +73,7 @@ bool SortieAcceptable(const QString& sortie, const QStringList& sources, bool re
         return false;
     }
     for (const QString& source : sources)
-        if (Canonique(source) == Canonique(sortie)) {
+        if (Cli::Canonique(source) == Cli::Canonique(sortie)) {
             Cli::Erreur(
                 QStringLiteral("%1 : c'est un des fichiers d'origine ; il ne sera pas remplacé.\n")
                     .arg(sortie));
@@ -107,12 +112,7 @@ int CommandeMerge(const QStringList& args) {
     const QString sortie = a.Valeur(QStringLiteral("--sortie"));
     if (sortie.isEmpty()) return Cli::ErreurUsage(cmd, QStringLiteral("--sortie attendu"));
     // The same file given twice is merged once.
-    QStringList fichiers, vus;
-    for (const QString& f : a.libres)
-        if (!vus.contains(Canonique(f))) {
-            vus.append(Canonique(f));
-            fichiers.append(f);
-        }
+    const QStringList fichiers = Cli::SansDoublons(a.libres);
     if (fichiers.size() < 2)
         return Cli::ErreurUsage(cmd, QStringLiteral("au moins deux fichiers différents attendus"));
     Outils::TDonneesFusion donnees = Outils::TDonneesFusion::Bulletin;
@@ -136,10 +136,7 @@ int CommandeMerge(const QStringList& args) {
     for (const QString& f : fichiers) {
         const QString refus = Outils::VerifierFichierFusion(f, reference);
         if (!refus.isEmpty()) {
-            Cli::Erreur(QStringLiteral("%1 : %2\n")
-                            .arg(f, QString(refus)
-                                        .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-                                        .simplified()));
+            Cli::Erreur(QStringLiteral("%1 : %2\n").arg(f, SurUneLigne(refus)));
             return 1;
         }
     }
@@ -186,14 +183,11 @@ int CommandeMerge(const QStringList& args) {
     if (!SortieAcceptable(sortie, fichiers, a.remplacer)) return 1;
     auto fusion = Outils::Fusionner(pointeurs, parametres, &erreur);
     if (!fusion) {
-        Cli::Erreur(
-            QStringLiteral("%1 : %2\n")
-                .arg(sortie,
-                     erreur.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified()));
+        Cli::Erreur(QStringLiteral("%1 : %2\n").arg(sortie, SurUneLigne(erreur)));
         return 1;
     }
     if (!Outils::EnregistrerClasse(*fusion, sortie, &erreur)) {
-        Cli::Erreur(erreur.replace(QLatin1Char('\n'), QStringLiteral(" : ")) + QLatin1Char('\n'));
+        ErreurFichier(erreur);
         return 1;
     }
     Cli::Sortie(QFileInfo(sortie).absoluteFilePath() + QLatin1Char('\n'));
@@ -241,9 +235,7 @@ int CommandeClone(const QStringList& args) {
         chemins.append(Outils::CheminClone(*source, dossier, c));
     const QString refus = Outils::VerifierClonage(*source, chemins, collegues, {});
     if (!refus.isEmpty()) {
-        Cli::Erreur(
-            QString(refus).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified() +
-            QLatin1Char('\n'));
+        Cli::Erreur(SurUneLigne(refus) + QLatin1Char('\n'));
         return 1;
     }
     if (!a.remplacer)
@@ -258,8 +250,7 @@ int CommandeClone(const QStringList& args) {
     for (qsizetype i = 0; i < collegues.size(); ++i) {
         auto clone = Outils::Cloner(*source, collegues.at(i));
         if (!Outils::EnregistrerClasse(*clone, chemins.at(i), &erreur)) {
-            Cli::Erreur(erreur.replace(QLatin1Char('\n'), QStringLiteral(" : ")) +
-                        QLatin1Char('\n'));
+            ErreurFichier(erreur);
             code = 1;
             continue;
         }
@@ -324,10 +315,7 @@ int CommandeExport(const QStringList& args) {
         donnee = true;
         return QFileInfo(sortie).absoluteFilePath();
     };
-    services.signalerErreur = [](const QString& message) {
-        Cli::Erreur(QString(message).replace(QLatin1Char('\n'), QStringLiteral(" : ")) +
-                    QLatin1Char('\n'));
-    };
+    services.signalerErreur = ErreurFichier;
     services.fichierEnregistre = [&](const QString& chemin) {
         ++enregistres;
         Cli::Sortie(chemin + QLatin1Char('\n'));

@@ -7,8 +7,6 @@
 #include "tavX_donneesBulletins.h"
 #include "tavX_moteurBulletins.h"
 
-#include <QFileInfo>
-
 namespace {
 
 const QString Commande = QStringLiteral("report-cards");
@@ -122,21 +120,11 @@ int CommandeReportCards(const QStringList& args) {
     options.sur = lus.Sur();
     options.arrondi = lus.Arrondi();
 
-    // A file given twice (under any path) is kept once.
-    QStringList uniques, canoniques;
-    for (const QString& f : lecture.Fichiers()) {
-        const QFileInfo info(f);
-        const QString c =
-            info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
-        if (canoniques.contains(c)) continue;
-        canoniques.append(c);
-        uniques.append(f);
-    }
-
     Bulletins::TJeu jeu;
     QString message;
     Bulletins::TEchec echec;
-    if (!Bulletins::Rassembler(uniques, options, jeu, message, nullptr, &echec)) {
+    if (!Bulletins::Rassembler(Cli::SansDoublons(lecture.Fichiers()), options, jeu, message,
+                               nullptr, &echec)) {
         message.replace(QLatin1String("\n\n"), QLatin1String(" "));
         if (echec == Bulletins::TEchec::Choix) return Cli::ErreurUsage(Commande, message);
         Cli::Erreur(message + QLatin1Char('\n'));

@@ -3,6 +3,8 @@
 #include "commandes.h"
 #include "tavX_options.h"
 
+#include <QFileInfo>
+
 namespace Cli {
 
 std::optional<int> LireEntier(const QString& texte, int min, int max) {
@@ -12,6 +14,23 @@ std::optional<int> LireEntier(const QString& texte, int min, int max) {
     const int v = texte.toInt();
     if (v < min || v > max) return std::nullopt;
     return v;
+}
+
+QString Canonique(const QString& chemin) {
+    const QFileInfo info(chemin);
+    const QString c = info.canonicalFilePath();
+    return c.isEmpty() ? info.absoluteFilePath() : c;
+}
+
+QStringList SansDoublons(const QStringList& fichiers) {
+    QStringList uniques, canoniques;
+    for (const QString& f : fichiers) {
+        const QString c = Canonique(f);
+        if (canoniques.contains(c)) continue;
+        canoniques.append(c);
+        uniques.append(f);
+    }
+    return uniques;
 }
 
 int TReglagesMoyennes::Sur() const {

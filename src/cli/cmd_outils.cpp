@@ -20,16 +20,18 @@
 
 namespace {
 
-// Reads "--option value" pairs and free arguments; false with a usage message on error.
+// The "--option value" pairs and the free arguments of a command.
 struct TArguments {
     QStringList libres;
     QMultiMap<QString, QString> options;
     bool remplacer = false;
+    // The last value given to the option.
     QString Valeur(const QString& nom, const QString& defaut = QString()) const {
-        return options.contains(nom) ? options.value(nom) : defaut;
+        return options.value(nom, defaut);
     }
 };
 
+// False with the usage message on error.
 bool LireArguments(const QStringList& args, const QStringList& connues, TArguments& lus,
                    QString& erreur) {
     for (qsizetype i = 0; i < args.size(); ++i) {

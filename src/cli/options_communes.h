@@ -1,6 +1,7 @@
 #pragma once
-// The options of the commands that take "--nom valeur" or "--nom=valeur" (averages, summary,
-// report-cards), read and refused the same way by each of them.
+// What the commands share in reading their arguments: the options of those that take
+// "--nom valeur" or "--nom=valeur" (averages, summary, report-cards), read and refused the same
+// way by each of them, and the class files given on the command line.
 #include <QList>
 #include <QString>
 #include <QStringList>

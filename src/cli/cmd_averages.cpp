@@ -1,26 +1,15 @@
 // The averages command: every average, statistic and ranking of a class file.
 #include "commandes.h"
+#include "options_communes.h"
 #include "sortie_json.h"
 
 #include "tavX_fichierTav.h"
-#include "tavX_options.h"
 
 #include <QJsonObject>
-#include <optional>
 
 namespace {
 
 const QString Commande = QStringLiteral("averages");
-
-// A whole number written with digits only, within [min, max].
-std::optional<int> LireEntier(const QString& texte, int min, int max) {
-    if (texte.isEmpty() || texte.size() > 9) return std::nullopt;
-    for (const QChar c : texte)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-    const int v = texte.toInt();
-    if (v < min || v > max) return std::nullopt;
-    return v;
-}
 
 struct Reglages {
     int sur;
@@ -165,8 +154,8 @@ void Annee(Cli::TSortieJson& j, TFichierTav& f, const Reglages& r) {
     j.FinObjet();
 }
 
-void Aide() {
-    Cli::Sortie(QStringLiteral(
+QString Aide() {
+    return QStringLiteral(
         "Usage : tavelin-cli averages FICHIER [--sur S] [--arrondi M] [--arrondi-annuel M]\n"
         "                             [--type-annuel T]\n\n"
         "Affiche en JSON (UTF-8) les moyennes de chaque élève par période (brute, arrondie,\n"
@@ -181,75 +170,20 @@ void Aide() {
         "  --type-annuel T     0 : moyenne des moyennes de période ; 1 : moyenne de toutes\n"
         "                      les notes de l'année (« typeMoyennesAnnuelles »)\n\n"
         "Arrondis : 0 aucun, 1 au dixième, 2 au quart de point, 3 au demi-point,\n"
-        "4 « Spécial Brevet ». Les nombres gardent la virgule décimale.\n"));
+        "4 « Spécial Brevet ». Les nombres gardent la virgule décimale.\n");
 }
 
 } // namespace
 
 int CommandeAverages(const QStringList& args) {
-    if (Cli::DemandeAide(args)) {
-        Aide();
-        return 0;
-    }
+    if (Cli::DemandeAide(args, Aide())) return 0;
+    Cli::TReglagesMoyennes lus;
+    Cli::TOptionsCommande options(Commande, Cli::TOptionsCommande::TFichiers::Un);
+    options.Moyennes(lus, true);
+    if (const int code = options.Lire(args)) return code;
+    const Reglages r{lus.Sur(), lus.Arrondi(), lus.ArrondiAnnuel(), lus.TypeAnnuel()};
 
-    struct Option {
-        const char* nom;
-        int min;
-        int max;
-        std::optional<int> valeur;
-    };
-    Option options[] = {
-        {"--sur", 1, 1000, std::nullopt},
-        {"--arrondi", 0, 4, std::nullopt},
-        {"--arrondi-annuel", 0, 4, std::nullopt},
-        {"--type-annuel", 0, 1, std::nullopt},
-    };
-
-    QString fichier;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args.at(i);
-        if (!a.startsWith(QLatin1String("--"))) {
-            if (!fichier.isEmpty())
-                return Cli::ErreurUsage(Commande, QStringLiteral("un seul fichier attendu"));
-            fichier = a;
-            continue;
-        }
-        const qsizetype egal = a.indexOf(QLatin1Char('='));
-        const QString nom = egal < 0 ? a : a.left(egal);
-        Option* option = nullptr;
-        for (Option& o : options)
-            if (nom == QLatin1String(o.nom)) option = &o;
-        if (!option)
-            return Cli::ErreurUsage(Commande, QStringLiteral("option inconnue « %1 »").arg(nom));
-        QString texte;
-        if (egal >= 0) {
-            texte = a.mid(egal + 1);
-        } else {
-            if (i + 1 >= args.size())
-                return Cli::ErreurUsage(Commande,
-                                        QStringLiteral("valeur manquante après %1").arg(nom));
-            texte = args.at(++i);
-        }
-        option->valeur = LireEntier(texte, option->min, option->max);
-        if (!option->valeur)
-            return Cli::ErreurUsage(Commande,
-                                    QStringLiteral("%1 attend un entier de %2 à %3 (reçu « %4 »)")
-                                        .arg(nom)
-                                        .arg(option->min)
-                                        .arg(option->max)
-                                        .arg(texte));
-    }
-    if (fichier.isEmpty())
-        return Cli::ErreurUsage(Commande, QStringLiteral("fichier de classe attendu"));
-
-    const Reglages r{
-        options[0].valeur.value_or(int(Options::MoyennesSur())),
-        options[1].valeur.value_or(int(Options::ArrondirMoyennes())),
-        options[2].valeur.value_or(int(Options::ArrondirMoyennesAnnuelles())),
-        options[3].valeur.value_or(int(Options::TypeMoyennesAnnuelles())),
-    };
-
-    auto f = Cli::ChargerClasse(fichier);
+    auto f = Cli::ChargerClasse(options.Fichiers().first());
     if (!f) return 1;
     // The scale is given to this class only: the user's settings stay as they are.
     f->ImposerMoyennesSur(r.sur);

@@ -138,14 +138,12 @@ void Info(Cli::TSortieJson& j, TFichierTav& f) {
 } // namespace
 
 int CommandeInfo(const QStringList& args) {
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli info FICHIER\n\n"
-            "Affiche sur la sortie standard, en JSON (UTF-8), tout le contenu du fichier de\n"
-            "classe : identité, périodes, élèves, séries de notes (dans l'ordre de l'année),\n"
-            "points en plus ou en moins et appréciations. Les nombres gardent la virgule.\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli info FICHIER\n\n"
+        "Affiche sur la sortie standard, en JSON (UTF-8), tout le contenu du fichier de\n"
+        "classe : identité, périodes, élèves, séries de notes (dans l'ordre de l'année),\n"
+        "points en plus ou en moins et appréciations. Les nombres gardent la virgule.\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     if (args.size() != 1)
         return Cli::ErreurUsage(QStringLiteral("info"), QStringLiteral("un seul fichier attendu"));
     auto f = Cli::ChargerClasse(args.first());
@@ -157,13 +155,11 @@ int CommandeInfo(const QStringList& args) {
 }
 
 int CommandeConvert(const QStringList& args) {
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli convert ENTREE SORTIE\n\n"
-            "Lit le fichier de classe ENTREE (toute version lisible par Tavelin, y compris\n"
-            "les anciennes) et l'enregistre dans SORTIE au format actuel (2.3).\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli convert ENTREE SORTIE\n\n"
+        "Lit le fichier de classe ENTREE (toute version lisible par Tavelin, y compris\n"
+        "les anciennes) et l'enregistre dans SORTIE au format actuel (2.3).\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     if (args.size() != 2)
         return Cli::ErreurUsage(
             QStringLiteral("convert"),
@@ -183,14 +179,12 @@ int CommandeConvert(const QStringList& args) {
 }
 
 int CommandeCheck(const QStringList& args) {
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli check FICHIER...\n\n"
-            "Vérifie chaque fichier de classe et écrit une ligne par fichier :\n"
-            "  « FICHIER: ok (version, élèves, séries) » ou « FICHIER: invalide : cause ».\n"
-            "Le code de sortie est 1 si un fichier au moins est invalide.\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli check FICHIER...\n\n"
+        "Vérifie chaque fichier de classe et écrit une ligne par fichier :\n"
+        "  « FICHIER: ok (version, élèves, séries) » ou « FICHIER: invalide : cause ».\n"
+        "Le code de sortie est 1 si un fichier au moins est invalide.\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     if (args.isEmpty())
         return Cli::ErreurUsage(QStringLiteral("check"),
                                 QStringLiteral("au moins un fichier attendu"));

@@ -3,6 +3,7 @@
 // Nobody can be asked here: an existing output is refused unless --remplacer is given, and
 // every check is made before anything is written.
 #include "commandes.h"
+#include "options_communes.h"
 
 #include "tavX_fichierTav.h"
 #include "tavX_fusionClonage.h"
@@ -19,16 +20,18 @@
 
 namespace {
 
-// Reads "--option value" pairs and free arguments; false with a usage message on error.
+// The "--option value" pairs and the free arguments of a command.
 struct TArguments {
     QStringList libres;
     QMultiMap<QString, QString> options;
     bool remplacer = false;
+    // The last value given to the option.
     QString Valeur(const QString& nom, const QString& defaut = QString()) const {
-        return options.contains(nom) ? options.value(nom) : defaut;
+        return options.value(nom, defaut);
     }
 };
 
+// False with the usage message on error.
 bool LireArguments(const QStringList& args, const QStringList& connues, TArguments& lus,
                    QString& erreur) {
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -52,10 +55,14 @@ bool LireArguments(const QStringList& args, const QStringList& connues, TArgumen
     return true;
 }
 
-QString Canonique(const QString& chemin) {
-    const QFileInfo info(chemin);
-    const QString c = info.canonicalFilePath();
-    return c.isEmpty() ? info.absoluteFilePath() : c;
+// A message of the wizards, its lines ended by "\r\n", on one line.
+QString SurUneLigne(QString message) {
+    return message.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified();
+}
+
+// An error of a save or of a plug-in ("message\ncause") on one line of standard error.
+void ErreurFichier(QString message) {
+    Cli::Erreur(message.replace(QLatin1Char('\n'), QStringLiteral(" : ")) + QLatin1Char('\n'));
 }
 
 // The output must go into an existing folder; an existing file is replaced only with
@@ -68,7 +75,7 @@ bool SortieAcceptable(const QString& sortie, const QStringList& sources, bool re
         return false;
     }
     for (const QString& source : sources)
-        if (Canonique(source) == Canonique(sortie)) {
+        if (Cli::Canonique(source) == Cli::Canonique(sortie)) {
             Cli::Erreur(
                 QStringLiteral("%1 : c'est un des fichiers d'origine ; il ne sera pas remplacé.\n")
                     .arg(sortie));
@@ -86,21 +93,19 @@ bool SortieAcceptable(const QString& sortie, const QStringList& sources, bool re
 
 int CommandeMerge(const QStringList& args) {
     const QString cmd = QStringLiteral("merge");
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli merge FICHIER FICHIER... --sortie SORTIE [options]\n\n"
-            "Fusionne plusieurs fichiers d'une même classe (mêmes élèves, mêmes périodes)\n"
-            "en un nouveau fichier, et affiche le chemin enregistré.\n\n"
-            "  --periodes 1,3        périodes retenues (toutes par défaut)\n"
-            "  --donnees D           bulletin (moyennes bulletin), types (moyennes par type\n"
-            "                        de notes) ou series (toutes les séries) ; bulletin par "
-            "défaut\n"
-            "  --enseignant T  --classe C  --ecole E  --matiere M  --annee A  --remarque R\n"
-            "  --sur S               note maximale des séries de moyennes (réglage par défaut)\n"
-            "  --remplacer           remplace SORTIE si elle existe (jamais un fichier "
-            "d'origine)\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli merge FICHIER FICHIER... --sortie SORTIE [options]\n\n"
+        "Fusionne plusieurs fichiers d'une même classe (mêmes élèves, mêmes périodes)\n"
+        "en un nouveau fichier, et affiche le chemin enregistré.\n\n"
+        "  --periodes 1,3        périodes retenues (toutes par défaut)\n"
+        "  --donnees D           bulletin (moyennes bulletin), types (moyennes par type\n"
+        "                        de notes) ou series (toutes les séries) ; bulletin par "
+        "défaut\n"
+        "  --enseignant T  --classe C  --ecole E  --matiere M  --annee A  --remarque R\n"
+        "  --sur S               note maximale des séries de moyennes (réglage par défaut)\n"
+        "  --remplacer           remplace SORTIE si elle existe (jamais un fichier "
+        "d'origine)\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     TArguments a;
     QString erreur;
     const QStringList connues{"--sortie", "--periodes", "--donnees", "--enseignant", "--classe",
@@ -109,12 +114,7 @@ int CommandeMerge(const QStringList& args) {
     const QString sortie = a.Valeur(QStringLiteral("--sortie"));
     if (sortie.isEmpty()) return Cli::ErreurUsage(cmd, QStringLiteral("--sortie attendu"));
     // The same file given twice is merged once.
-    QStringList fichiers, vus;
-    for (const QString& f : a.libres)
-        if (!vus.contains(Canonique(f))) {
-            vus.append(Canonique(f));
-            fichiers.append(f);
-        }
+    const QStringList fichiers = Cli::SansDoublons(a.libres);
     if (fichiers.size() < 2)
         return Cli::ErreurUsage(cmd, QStringLiteral("au moins deux fichiers différents attendus"));
     Outils::TDonneesFusion donnees = Outils::TDonneesFusion::Bulletin;
@@ -138,10 +138,7 @@ int CommandeMerge(const QStringList& args) {
     for (const QString& f : fichiers) {
         const QString refus = Outils::VerifierFichierFusion(f, reference);
         if (!refus.isEmpty()) {
-            Cli::Erreur(QStringLiteral("%1 : %2\n")
-                            .arg(f, QString(refus)
-                                        .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-                                        .simplified()));
+            Cli::Erreur(QStringLiteral("%1 : %2\n").arg(f, SurUneLigne(refus)));
             return 1;
         }
     }
@@ -188,14 +185,11 @@ int CommandeMerge(const QStringList& args) {
     if (!SortieAcceptable(sortie, fichiers, a.remplacer)) return 1;
     auto fusion = Outils::Fusionner(pointeurs, parametres, &erreur);
     if (!fusion) {
-        Cli::Erreur(
-            QStringLiteral("%1 : %2\n")
-                .arg(sortie,
-                     erreur.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified()));
+        Cli::Erreur(QStringLiteral("%1 : %2\n").arg(sortie, SurUneLigne(erreur)));
         return 1;
     }
     if (!Outils::EnregistrerClasse(*fusion, sortie, &erreur)) {
-        Cli::Erreur(erreur.replace(QLatin1Char('\n'), QStringLiteral(" : ")) + QLatin1Char('\n'));
+        ErreurFichier(erreur);
         return 1;
     }
     Cli::Sortie(QFileInfo(sortie).absoluteFilePath() + QLatin1Char('\n'));
@@ -204,15 +198,13 @@ int CommandeMerge(const QStringList& args) {
 
 int CommandeClone(const QStringList& args) {
     const QString cmd = QStringLiteral("clone");
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli clone FICHIER --dossier DOSSIER --collegue "
-            "\"ENSEIGNANT;MATIERE\"...\n\n"
-            "Crée dans DOSSIER, pour chaque collègue, une copie vide de la classe (mêmes élèves,\n"
-            "mêmes périodes, aucune note) et affiche le chemin de chaque fichier créé.\n\n"
-            "  --remplacer   remplace les fichiers existants (jamais le fichier d'origine)\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli clone FICHIER --dossier DOSSIER --collegue "
+        "\"ENSEIGNANT;MATIERE\"...\n\n"
+        "Crée dans DOSSIER, pour chaque collègue, une copie vide de la classe (mêmes élèves,\n"
+        "mêmes périodes, aucune note) et affiche le chemin de chaque fichier créé.\n\n"
+        "  --remplacer   remplace les fichiers existants (jamais le fichier d'origine)\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     TArguments a;
     QString erreur;
     if (!LireArguments(args, {QStringLiteral("--dossier"), QStringLiteral("--collegue")}, a,
@@ -245,9 +237,7 @@ int CommandeClone(const QStringList& args) {
         chemins.append(Outils::CheminClone(*source, dossier, c));
     const QString refus = Outils::VerifierClonage(*source, chemins, collegues, {});
     if (!refus.isEmpty()) {
-        Cli::Erreur(
-            QString(refus).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified() +
-            QLatin1Char('\n'));
+        Cli::Erreur(SurUneLigne(refus) + QLatin1Char('\n'));
         return 1;
     }
     if (!a.remplacer)
@@ -262,8 +252,7 @@ int CommandeClone(const QStringList& args) {
     for (qsizetype i = 0; i < collegues.size(); ++i) {
         auto clone = Outils::Cloner(*source, collegues.at(i));
         if (!Outils::EnregistrerClasse(*clone, chemins.at(i), &erreur)) {
-            Cli::Erreur(erreur.replace(QLatin1Char('\n'), QStringLiteral(" : ")) +
-                        QLatin1Char('\n'));
+            ErreurFichier(erreur);
             code = 1;
             continue;
         }
@@ -274,16 +263,14 @@ int CommandeClone(const QStringList& args) {
 
 int CommandeExport(const QStringList& args) {
     const QString cmd = QStringLiteral("export");
-    if (Cli::DemandeAide(args)) {
-        Cli::Sortie(QStringLiteral(
-            "Usage : tavelin-cli export --formats\n"
-            "        tavelin-cli export FICHIER --format DESCRIPTION --sortie SORTIE "
-            "[--remplacer]\n\n"
-            "La première forme liste les formats des greffons d'exportation (JSON).\n"
-            "La seconde exporte la classe au format de cette description et affiche le chemin\n"
-            "de chaque fichier enregistré.\n"));
-        return 0;
-    }
+    const QString aide = QStringLiteral(
+        "Usage : tavelin-cli export --formats\n"
+        "        tavelin-cli export FICHIER --format DESCRIPTION --sortie SORTIE "
+        "[--remplacer]\n\n"
+        "La première forme liste les formats des greffons d'exportation (JSON).\n"
+        "La seconde exporte la classe au format de cette description et affiche le chemin\n"
+        "de chaque fichier enregistré.\n");
+    if (Cli::DemandeAide(args, aide)) return 0;
     if (args == QStringList{QStringLiteral("--formats")}) {
         QJsonArray liste;
         for (const Outils::TFormatExport& f : Outils::DecouvrirFormats())
@@ -330,10 +317,7 @@ int CommandeExport(const QStringList& args) {
         donnee = true;
         return QFileInfo(sortie).absoluteFilePath();
     };
-    services.signalerErreur = [](const QString& message) {
-        Cli::Erreur(QString(message).replace(QLatin1Char('\n'), QStringLiteral(" : ")) +
-                    QLatin1Char('\n'));
-    };
+    services.signalerErreur = ErreurFichier;
     services.fichierEnregistre = [&](const QString& chemin) {
         ++enregistres;
         Cli::Sortie(chemin + QLatin1Char('\n'));

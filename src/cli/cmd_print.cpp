@@ -12,24 +12,21 @@ namespace {
 
 const QString Commande = QStringLiteral("print");
 
-void Aide() {
-    Cli::Sortie(QStringLiteral(
+QString Aide() {
+    return QStringLiteral(
         "Usage : tavelin-cli print FICHIER.tav --quoi notes|bilans|appreciations|vierge\n"
         "                          [--periode P] [--paysage] --pdf SORTIE.pdf\n\n"
         "Imprime dans un fichier PDF les séries de notes, le bilan, les appréciations d'une\n"
         "période ou une grille vierge, avec les réglages d'impression de l'utilisateur.\n"
         "  --periode P   numéro de la période (1 à P) ; « annee » pour le bilan de l'année.\n"
         "                Par défaut : la dernière période qui a des notes.\n"
-        "  --paysage     page A4 en mode paysage (portrait par défaut).\n"));
+        "  --paysage     page A4 en mode paysage (portrait par défaut).\n");
 }
 
 } // namespace
 
 int CommandePrint(const QStringList& args) {
-    if (Cli::DemandeAide(args)) {
-        Aide();
-        return 0;
-    }
+    if (Cli::DemandeAide(args, Aide())) return 0;
     QString fichier, quoiTexte, periodeTexte, pdf;
     bool paysage = false;
     for (int i = 0; i < args.size(); ++i) {

@@ -32,5 +32,6 @@ void SortieJson(const QJsonValue& valeur);
 std::unique_ptr<TFichierTav> ChargerClasse(const QString& chemin);
 // A usage error: message + hint on stderr, returns 2.
 int ErreurUsage(const QString& commande, const QString& message);
-bool DemandeAide(const QStringList& args);
+// When the arguments ask for help (--help or -h), prints `aide` and returns true.
+bool DemandeAide(const QStringList& args, const QString& aide);
 } // namespace Cli

@@ -6,7 +6,6 @@
 #include "tavX_fichierTav.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,6 +19,8 @@ struct Commande {
     const char* nom;
     int (*executer)(const QStringList&);
     const char* resume;
+    // Lays out text with fonts, which needs a (windowless) graphical application.
+    bool graphique = false;
 };
 
 const Commande commandes[] = {
@@ -29,12 +30,12 @@ const Commande commandes[] = {
     {"averages", CommandeAverages, "calcule moyennes, statistiques et classements (JSON)"},
     {"summary", CommandeSummary, "grille des bilans d'une période ou de l'année (JSON)"},
 #ifdef TAV_CLI_IMPRESSION
-    {"print", CommandePrint, "imprime notes, bilan, appréciations ou grille vierge en PDF"},
+    {"print", CommandePrint, "imprime notes, bilan, appréciations ou grille vierge en PDF", true},
 #endif
     {"merge", CommandeMerge, "fusionne plusieurs fichiers d'une même classe"},
     {"clone", CommandeClone, "crée une copie vide de la classe pour chaque collègue"},
     {"export", CommandeExport, "exporte une classe par un greffon d'exportation"},
-    {"report-cards", CommandeReportCards, "bulletins d'une classe (JSON, PDF, ODT, RTF)"},
+    {"report-cards", CommandeReportCards, "bulletins d'une classe (JSON, PDF, ODT, RTF)", true},
 };
 
 void AideGenerale() {
@@ -89,19 +90,19 @@ int ErreurUsage(const QString& commande, const QString& message) {
     return 2;
 }
 
-bool DemandeAide(const QStringList& args) {
-    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+bool DemandeAide(const QStringList& args, const QString& aide) {
+    if (!args.contains(QStringLiteral("--help")) && !args.contains(QStringLiteral("-h")))
+        return false;
+    Sortie(aide);
+    return true;
 }
 
 } // namespace Cli
 
 int main(int argc, char** argv) {
-    // Printing and the report cards lay out text with fonts, which need a (windowless)
-    // graphical application.
-    bool graphique = argc > 1 && qstrcmp(argv[1], "report-cards") == 0;
-#ifdef TAV_CLI_IMPRESSION
-    graphique = graphique || (argc > 1 && qstrcmp(argv[1], "print") == 0);
-#endif
+    bool graphique = false;
+    for (const Commande& c : commandes)
+        graphique = graphique || (c.graphique && argc > 1 && qstrcmp(argv[1], c.nom) == 0);
     if (graphique && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application;
@@ -109,10 +110,9 @@ int main(int argc, char** argv) {
         application = std::make_unique<QGuiApplication>(argc, argv);
     else
         application = std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("tavelin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         AideGenerale();
         return 2;

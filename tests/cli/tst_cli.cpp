@@ -1,4 +1,5 @@
 // tavelin-cli run as a separate process, as a script would run it.
+#include "lancer_cli.h"
 #include "tavX_fichierTav.h"
 #include "tavX_globales.h"
 
@@ -6,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -27,16 +27,8 @@ class TestCli : public QObject {
     QTemporaryDir dossier;
 
     Resultat Lancer(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        // The program reads the per-user store: give it a private one.
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dossier.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("HOME"), dossier.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TAV_BIN_DIR "/tavelin-cli"), args);
-        if (!p.waitForFinished(60000)) return {};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        const TavTestCli::TResultat r = TavTestCli::Lancer(dossier, args);
+        return {r.code, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreur)};
     }
 
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }

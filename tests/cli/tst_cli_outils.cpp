@@ -1,11 +1,11 @@
 // tavelin-cli merge and clone, run as a script would run them: what is refused writes nothing,
 // and standard output lists only the files really saved.
+#include "lancer_cli.h"
 #include "tavX_fichierTav.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,17 +21,9 @@ class TestCliOutils : public QObject {
     };
 
     Resultat Lancer(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dossier.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("HOME"), dossier.path());
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(dossier.path());
-        p.start(QStringLiteral(TAV_BIN_DIR "/tavelin-cli"), args);
-        if (!p.waitForFinished(60000)) return {};
-        return {p.exitCode(),
-                QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-                QString::fromUtf8(p.readAllStandardError())};
+        const TavTestCli::TResultat r = TavTestCli::Lancer(dossier, args);
+        return {r.code, QString::fromUtf8(r.sortie).split('\n', Qt::SkipEmptyParts),
+                QString::fromUtf8(r.erreur)};
     }
 
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }

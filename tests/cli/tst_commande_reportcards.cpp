@@ -1,12 +1,12 @@
 // "tavelin-cli report-cards" run as a separate process: the cards of a class from its subject
 // files, the checks of the files, and the documents written.
+#include "lancer_cli.h"
 #include "tavX_fichierTav.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,21 +15,9 @@ class TestCommandeReportCards : public QObject {
 
     QTemporaryDir dossier;
 
-    struct TResultat {
-        int code = -1;
-        QByteArray sortie, erreur;
-    };
+    using TResultat = TavTestCli::TResultat;
     TResultat Lancer(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dossier.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dossier.path());
-        env.insert(QStringLiteral("HOME"), dossier.path());
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(dossier.path());
-        p.start(QStringLiteral(TAV_BIN_DIR "/tavelin-cli"), QStringList{"report-cards"} + args);
-        if (!p.waitForFinished(60000)) return {};
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        return TavTestCli::Lancer(dossier, QStringList{"report-cards"} + args);
     }
 
     void Ecrire(const QString& nom, const QString& matiere, const QStringList& eleves,

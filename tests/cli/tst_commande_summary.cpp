@@ -1,4 +1,5 @@
 // "tavelin-cli summary" run as a separate process: the summary grid of a view, cell by cell.
+#include "lancer_cli.h"
 #include "tavX_bilan.h"
 #include "tavX_fichierTav.h"
 #include "tavX_globales.h"
@@ -9,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,14 +22,8 @@ class TestCommandeSummary : public QObject {
     QString Configuration() const { return dossier.filePath(QStringLiteral("config")); }
 
     std::pair<int, QByteArray> Lancer(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), Configuration());
-        env.insert(QStringLiteral("HOME"), dossier.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TAV_BIN_DIR "/tavelin-cli"), QStringList{"summary"} + args);
-        if (!p.waitForFinished(60000)) return {-1, {}};
-        return {p.exitCode(), p.readAllStandardOutput()};
+        const TavTestCli::TResultat r = TavTestCli::Lancer(dossier, QStringList{"summary"} + args);
+        return {r.code, r.sortie};
     }
 
 private slots:

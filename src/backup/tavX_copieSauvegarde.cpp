@@ -62,16 +62,7 @@ QString TBilanCopie::Resume() const {
     return lignes.join(QLatin1Char('\n'));
 }
 
-namespace {
-
-// A path as the system resolves it (links followed); the absolute path when it does not exist.
-QString Canonique(const QString& chemin) {
-    const QFileInfo info(chemin);
-    const QString c = info.canonicalFilePath();
-    return c.isEmpty() ? info.absoluteFilePath() : c;
-}
-
-} // namespace
+namespace {} // namespace
 
 TBilanCopie Copier(const QStringList& sources, const QString& dossier,
                    const TRappelsCopie& rappels) {
@@ -94,7 +85,7 @@ TBilanCopie Copier(const QStringList& sources, const QString& dossier,
                                  .arg(QDir::toNativeSeparators(cheminDossier));
         return bilan;
     }
-    const QString dossierCanonique = Canonique(cible.absolutePath());
+    const QString dossierCanonique = Tav::CheminCanonique(cible.absolutePath());
 
     bool remplacerTout = false;
     // Names already given in the target folder, in the case the target's file system may fold.
@@ -108,8 +99,8 @@ TBilanCopie Copier(const QStringList& sources, const QString& dossier,
         }
         const QFileInfo info(f.source);
         f.cible = cible.absoluteFilePath(info.fileName());
-        if (Canonique(info.absolutePath()) == dossierCanonique ||
-            Canonique(f.source) == Canonique(f.cible)) {
+        if (Tav::CheminCanonique(info.absolutePath()) == dossierCanonique ||
+            Tav::CheminCanonique(f.source) == Tav::CheminCanonique(f.cible)) {
             f.etat = TEtat::MemeFichier;
             f.cause = QStringLiteral("ce fichier est déjà dans le dossier de sauvegarde ; il ne "
                                      "peut pas être copié sur lui-même.");

@@ -4,6 +4,7 @@
 // every check is made before anything is written.
 #include "commandes.h"
 #include "options_communes.h"
+#include "tavX_ecritureSure.h"
 
 #include "tavX_fichierTav.h"
 #include "tavX_fusionClonage.h"
@@ -75,7 +76,7 @@ bool SortieAcceptable(const QString& sortie, const QStringList& sources, bool re
         return false;
     }
     for (const QString& source : sources)
-        if (Cli::Canonique(source) == Cli::Canonique(sortie)) {
+        if (Tav::CheminCanonique(source) == Tav::CheminCanonique(sortie)) {
             Cli::Erreur(
                 QStringLiteral("%1 : c'est un des fichiers d'origine ; il ne sera pas remplacé.\n")
                     .arg(sortie));

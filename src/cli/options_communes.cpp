@@ -1,6 +1,7 @@
 #include "options_communes.h"
 
 #include "commandes.h"
+#include "tavX_ecritureSure.h"
 #include "tavX_options.h"
 
 #include <QFileInfo>
@@ -16,16 +17,10 @@ std::optional<int> LireEntier(const QString& texte, int min, int max) {
     return v;
 }
 
-QString Canonique(const QString& chemin) {
-    const QFileInfo info(chemin);
-    const QString c = info.canonicalFilePath();
-    return c.isEmpty() ? info.absoluteFilePath() : c;
-}
-
 QStringList SansDoublons(const QStringList& fichiers) {
     QStringList uniques, canoniques;
     for (const QString& f : fichiers) {
-        const QString c = Canonique(f);
+        const QString c = Tav::CheminCanonique(f);
         if (canoniques.contains(c)) continue;
         canoniques.append(c);
         uniques.append(f);

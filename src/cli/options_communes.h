@@ -13,8 +13,6 @@ namespace Cli {
 // A whole number written with digits only, within [min, max].
 std::optional<int> LireEntier(const QString& texte, int min, int max);
 
-// The path of a file with its links resolved (absolute if it does not exist).
-QString Canonique(const QString& chemin);
 // The files in their order, a file given twice (under any path) kept once.
 QStringList SansDoublons(const QStringList& fichiers);
 

@@ -103,6 +103,12 @@ QString CauseErreurSysteme(int code, TObjetErreur objet) {
     return QStringLiteral("Erreur du système (%1)").arg(qt_error_string(code));
 }
 
+QString CheminCanonique(const QString& chemin) {
+    const QFileInfo info(chemin);
+    const QString c = info.canonicalFilePath();
+    return c.isEmpty() ? info.absoluteFilePath() : c;
+}
+
 bool NomRepresentable(const QString& chemin) {
     if (chemin.contains(QChar::ReplacementCharacter) || chemin.contains(QChar(0))) return false;
     return QFile::decodeName(QFile::encodeName(chemin)) == chemin;

@@ -43,6 +43,9 @@ QString CauseErreurSysteme(int code, TObjetErreur objet);
 bool NomRepresentable(const QString& chemin);
 // The cause given for a name that is not.
 QString CauseNomNonRepresentable();
+// A path as the system resolves it (links and ".." followed, letter case kept), so that two names
+// of the same file compare equal; the absolute path when the file does not exist.
+QString CheminCanonique(const QString& chemin);
 
 // Test seam: called before each step; a non-zero return makes the step fail with that errno,
 // as a full disk or a failing drive would. An empty function (the default) fails nothing.

@@ -1,5 +1,6 @@
 #include "_FormFusionner.h"
 
+#include "tavX_ecritureSure.h"
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
 #include "tavX_interlocuteur.h"
@@ -31,12 +32,6 @@ namespace {
 const char* const TitresPages[] = {"choisir les fichiers à fusionner",
                                    "choisir les moyennes à retenir",
                                    "informations sur le fichier fusionné"};
-
-QString Canonique(const QString& chemin) {
-    const QFileInfo info(chemin);
-    const QString c = info.canonicalFilePath();
-    return c.isEmpty() ? info.absoluteFilePath() : c;
-}
 
 } // namespace
 
@@ -229,9 +224,9 @@ void TFormFusionner::AjouterSelection() {
 }
 
 bool TFormFusionner::AjouterFichier(const QString& chemin) {
-    const QString canonique = Canonique(chemin);
+    const QString canonique = Tav::CheminCanonique(chemin);
     for (int i = 0; i < fichiers->count(); ++i)
-        if (Canonique(fichiers->item(i)->text()) == canonique) return false;
+        if (Tav::CheminCanonique(fichiers->item(i)->text()) == canonique) return false;
     const QString refus = Outils::VerifierFichierFusion(chemin, reference);
     if (!refus.isEmpty()) {
         Interlocuteur().Message(this, QStringLiteral("Tavelin"), refus, TIcone::Erreur);
@@ -352,7 +347,7 @@ void TFormFusionner::Fusionner() {
     for (int i = 0; i < fichiers->count(); ++i)
         proteges.append(fichiers->item(i)->text());
     for (const QString& p : proteges)
-        if (Canonique(p) == Canonique(chemin)) {
+        if (Tav::CheminCanonique(p) == Tav::CheminCanonique(chemin)) {
             Erreur(this, QStringLiteral("Le fichier \"") + chemin +
                              QStringLiteral("\" est un des fichiers fusionnés ou une classe "
                                             "ouverte : il ne peut pas être remplacé."));

@@ -2,6 +2,7 @@
 
 #include "tavX_actions.h"
 #include "tavX_apercuBulletins.h"
+#include "tavX_ecritureSure.h"
 #include "tavX_fichierTav.h"
 #include "tavX_garde.h"
 #include "tavX_interlocuteur.h"
@@ -43,13 +44,6 @@ const QString Legende = QStringLiteral("Créer les bulletins des élèves");
 const QString TitresEtapes[] = {QStringLiteral("choisir les fichiers des différentes matières"),
                                 QStringLiteral("choisir les périodes et les élèves"),
                                 QStringLiteral("choisir intitulé et logo bulletin")};
-
-// Two paths name the same file (links and "..", letter case kept).
-QString Canonique(const QString& chemin) {
-    const QFileInfo info(chemin);
-    const QString c = info.canonicalFilePath();
-    return c.isEmpty() ? info.absoluteFilePath() : c;
-}
 
 QPushButton* Bouton(const QString& texte, QWidget* parent) {
     auto* b = new QPushButton(texte, parent);
@@ -334,9 +328,9 @@ void TFormCreerBulletins::MettreAJourLabels() {
 }
 
 bool TFormCreerBulletins::AjouterFichier(const QString& chemin) {
-    const QString canonique = Canonique(chemin);
+    const QString canonique = Tav::CheminCanonique(chemin);
     for (const QString& f : fichiers)
-        if (Canonique(f) == canonique) return false;
+        if (Tav::CheminCanonique(f) == canonique) return false;
     QString message;
     const std::unique_ptr<TFichierTav> f = Bulletins::ChargerFichier(chemin, reference, message);
     if (!f) {
@@ -533,9 +527,10 @@ bool TFormCreerBulletins::EnregistrerClassesModifiees() {
     if (!ClassesOuvertes()) return true;
     const QList<TClasseOuverte> ouvertes = ClassesOuvertes()();
     for (const QString& f : fichiers) {
-        const QString canonique = Canonique(f);
+        const QString canonique = Tav::CheminCanonique(f);
         for (const TClasseOuverte& c : ouvertes) {
-            if (!c.modifiee || c.chemin.isEmpty() || Canonique(c.chemin) != canonique) continue;
+            if (!c.modifiee || c.chemin.isEmpty() || Tav::CheminCanonique(c.chemin) != canonique)
+                continue;
             const bool enregistrer = Interlocuteur().Question(
                 this, Programme::Nom(),
                 QStringLiteral("Le fichier \"%1\" est ouvert et ses dernières modifications ne "

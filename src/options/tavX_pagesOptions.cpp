@@ -63,19 +63,6 @@ void LigneCouleur(QGridLayout* grille, int ligne, const QString& libelle, TBouto
     if (boutons) *boutons << bouton << defaut;
 }
 
-bool ContientSansCasse(const QListWidget* liste, const QString& nom, int sauf = -1) {
-    for (int i = 0; i < liste->count(); ++i)
-        if (i != sauf && liste->item(i)->text().compare(nom, Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
-
-QStringList Textes(const QListWidget* liste) {
-    QStringList textes;
-    for (int i = 0; i < liste->count(); ++i)
-        textes.append(liste->item(i)->text());
-    return textes;
-}
-
 constexpr int SchemasIntegres = 3;
 
 // A stored list already holding these items, in this order, is not written again (each write
@@ -740,7 +727,7 @@ void TFormOptions::AjouterSchema() {
             TIcone::Avertissement);
         return;
     }
-    if (ContientSansCasse(listeSchemas, nom)) {
+    if (TListeEditable::Rang(listeSchemas, nom) >= 0) {
         Interlocuteur().Message(
             this, QApplication::applicationName(),
             QStringLiteral("Le type de périodes « %1 » est déjà dans la liste.").arg(nom),
@@ -801,12 +788,12 @@ void TFormOptions::SousPeriodeRenommee(const QString& texte) {
     const QString nom = texte.trimmed();
     // While the field is empty, names another sub-period or cannot be stored, the sub-period
     // keeps its previous name: a scheme never loses a period.
-    if (nom.isEmpty() || ContientSansCasse(listeSousPeriodes, nom, i) ||
+    if (nom.isEmpty() || TListeEditable::Rang(listeSousPeriodes, nom, i) >= 0 ||
         !TListeEditable::Refus(nom).isEmpty())
         return;
     if (listeSousPeriodes->item(i)->text() == nom) return;
     listeSousPeriodes->item(i)->setText(nom);
-    Options::EnregistrerSchemaPeriodes(schema->text(), Textes(listeSousPeriodes));
+    Options::EnregistrerSchemaPeriodes(schema->text(), TListeEditable::Textes(listeSousPeriodes));
 }
 
 // ---- "Historique des fichiers" -----------------------------------------------------------------
@@ -868,7 +855,7 @@ QWidget* TFormOptions::PageHistorique() {
     RemplirHistorique(Options::ChargerHistorique());
     // Written after "nbFichiersHistorique": the history keeps that many files.
     ecritures.append([this] {
-        const QStringList elements = Textes(listeHistorique);
+        const QStringList elements = TListeEditable::Textes(listeHistorique);
         if (!ListeDejaStockee(QStringLiteral("Historique"), elements) ||
             elements.size() > Options::NbFichiersHistorique())
             Options::EnregistrerHistorique(elements);

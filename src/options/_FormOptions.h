@@ -24,6 +24,7 @@ class QStackedWidget;
 class QTabWidget;
 class TBoutonCouleur;
 class TListeEditable;
+struct TTextesListe;
 
 class TFormOptions : public QDialog {
     Q_OBJECT
@@ -88,6 +89,9 @@ private:
     TBoutonCouleur* Couleur(QWidget* parent, const QString& titre, const char* nom,
                             qint32 (*lire)(), void (*ecrire)(qint32), qint32 (*parDefaut)());
     QWidget* ListeACocher(QWidget* parent, quint8 type, const QString& titre);
+    // An editable list page; the list is written under its store key when it changed.
+    TListeEditable* Liste(const TTextesListe& textes, const QStringList& elements,
+                          const QString& cle, void (*enregistrer)(const QStringList&));
 
     // Period schemes.
     void SchemaChoisi();

@@ -63,13 +63,14 @@ void LigneCouleur(QGridLayout* grille, int ligne, const QString& libelle, TBouto
     if (boutons) *boutons << bouton << defaut;
 }
 
+// "Trimestres", "Semestres", "Mois" head the list of period schemes and cannot be changed.
 constexpr int SchemasIntegres = 3;
 
 // A stored list already holding these items, in this order, is not written again (each write
 // rewrites the whole store file); a list never stored is, so that it holds its defaults.
 bool ListeDejaStockee(const QString& cle, const QStringList& elements) {
     return Globales::LireListe(cle) == std::optional<QStringList>(elements);
-} // "Trimestres", "Semestres", "Mois" head the list
+}
 
 } // namespace
 
@@ -317,6 +318,16 @@ QWidget* TFormOptions::PageImpression() {
 
 // ---- The editable lists ------------------------------------------------------------------------
 
+TListeEditable* TFormOptions::Liste(const TTextesListe& textes, const QStringList& elements,
+                                    const QString& cle, void (*enregistrer)(const QStringList&)) {
+    auto* liste = new TListeEditable(textes, elements);
+    ecritures.append([liste, cle, enregistrer] {
+        const QStringList actuels = liste->Elements();
+        if (!ListeDejaStockee(cle, actuels)) enregistrer(actuels);
+    });
+    return liste;
+}
+
 QWidget* TFormOptions::PageTypesDeNotes() {
     TTextesListe t;
     t.objet = QStringLiteral("TypesDeNotes");
@@ -334,12 +345,8 @@ QWidget* TFormOptions::PageTypesDeNotes() {
     t.bulle = QStringLiteral("Types de notes");
     t.parDefaut = &Options::TypesDeNotesParDefaut;
     t.minimum = 1;
-    listeTypes = new TListeEditable(t, Options::ChargerTypesDeNotes());
-    ecritures.append([this] {
-        const QStringList elements = listeTypes->Elements();
-        if (!ListeDejaStockee(QStringLiteral("Types de notes"), elements))
-            Options::EnregistrerTypesDeNotes(elements);
-    });
+    listeTypes = Liste(t, Options::ChargerTypesDeNotes(), QStringLiteral("Types de notes"),
+                       &Options::EnregistrerTypesDeNotes);
     return listeTypes;
 }
 
@@ -356,12 +363,8 @@ QWidget* TFormOptions::PageMatieres() {
     t.bulle = QStringLiteral("Matières");
     t.parDefaut = &Options::ReinitialiserMatieres;
     t.viderApresAjout = true;
-    listeMatieres = new TListeEditable(t, Options::ChargerMatieres());
-    ecritures.append([this] {
-        const QStringList elements = listeMatieres->Elements();
-        if (!ListeDejaStockee(QStringLiteral("Matieres"), elements))
-            Options::EnregistrerMatieres(elements);
-    });
+    listeMatieres = Liste(t, Options::ChargerMatieres(), QStringLiteral("Matieres"),
+                          &Options::EnregistrerMatieres);
     return listeMatieres;
 }
 
@@ -380,12 +383,8 @@ QWidget* TFormOptions::PageEnseignants() {
     t.bulle = QStringLiteral("Liste des enseignants utilisant Tavelin");
     t.parDefaut = &Options::UtilisateursParDefaut;
     t.deuxColonnes = true;
-    listeEnseignants = new TListeEditable(t, Options::ChargerUtilisateurs());
-    ecritures.append([this] {
-        const QStringList elements = listeEnseignants->Elements();
-        if (!ListeDejaStockee(QStringLiteral("Utilisateurs"), elements))
-            Options::EnregistrerUtilisateurs(elements);
-    });
+    listeEnseignants = Liste(t, Options::ChargerUtilisateurs(), QStringLiteral("Utilisateurs"),
+                             &Options::EnregistrerUtilisateurs);
     return listeEnseignants;
 }
 

@@ -12,9 +12,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 
 class QButtonGroup;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -89,6 +91,24 @@ private:
     TBoutonCouleur* Couleur(QWidget* parent, const QString& titre, const char* nom,
                             qint32 (*lire)(), void (*ecrire)(qint32), qint32 (*parDefaut)());
     QWidget* ListeACocher(QWidget* parent, quint8 type, const QString& titre);
+    // A colour setting on a row of its own: its caption, the title of its button (tool tip and
+    // colour dialog) and the setting.
+    struct TCouleurReglee {
+        QString libelle;
+        QString titre;
+        const char* nom;
+        qint32 (*lire)();
+        void (*ecrire)(qint32);
+        qint32 (*parDefaut)();
+    };
+    // Colour rows at the end of a grid, their buttons made in parent; the buttons and their
+    // "Couleur par défaut" are added to boutons.
+    void LignesCouleurs(QGridLayout* grille, QWidget* parent,
+                        std::initializer_list<TCouleurReglee> couleurs,
+                        QList<QWidget*>* boutons = nullptr);
+    // A page of colour rows and the check box that turns the colouring, and the rows, on.
+    QWidget* PageCouleurs(std::initializer_list<TCouleurReglee> couleurs, const QString& texteCase,
+                          const char* nomCase, bool (*lire)(), void (*ecrire)(bool));
     // An editable list page; the list is written under its store key when it changed.
     TListeEditable* Liste(const TTextesListe& textes, const QStringList& elements,
                           const QString& cle, void (*enregistrer)(const QStringList&));

@@ -47,17 +47,16 @@ QGroupBox* Boite(QWidget* parent, const QString& titre, const char* nom) {
     return b;
 }
 
-// A colour row: its caption, the colour button and "Couleur par défaut".
-void LigneCouleur(QGridLayout* grille, int ligne, const QString& libelle, TBoutonCouleur* bouton,
+// A colour row on the next row of a grid: what heads it (its caption or its check box), the
+// colour button and "Couleur par défaut".
+void LigneCouleur(QGridLayout* grille, QWidget* tete, TBoutonCouleur* bouton,
                   QList<QWidget*>* boutons = nullptr) {
-    QWidget* parent = grille->parentWidget();
-    auto* texte = new QLabel(libelle, parent);
-    texte->setWordWrap(true);
-    auto* defaut = new QPushButton(QStringLiteral("Couleur par défaut"), parent);
+    auto* defaut = new QPushButton(QStringLiteral("Couleur par défaut"), grille->parentWidget());
     defaut->setObjectName(bouton->objectName() + QStringLiteral("Defaut"));
     defaut->setAutoDefault(false);
     QObject::connect(defaut, &QPushButton::clicked, bouton, &TBoutonCouleur::CouleurParDefaut);
-    grille->addWidget(texte, ligne, 0);
+    const int ligne = grille->rowCount();
+    grille->addWidget(tete, ligne, 0);
     grille->addWidget(bouton, ligne, 1);
     grille->addWidget(defaut, ligne, 2);
     if (boutons) *boutons << bouton << defaut;
@@ -434,42 +433,31 @@ QWidget* TFormOptions::PageGraphes() {
          &Options::ModifierGrapheLigneMoyenne, "CouleurMoyenne", &Options::CouleurMoyenne,
          &Options::ModifierCouleurMoyenne, &Options::CouleurMoyenneParDefaut},
     };
-    int r = 0;
     for (const Ligne& l : tableau) {
         const QString texte = QString::fromUtf8(l.texte);
         QCheckBox* c = Case(lignes, texte, l.nomCase, l.lire, l.ecrire);
-        TBoutonCouleur* b = Couleur(lignes, QString(texte).remove(QLatin1Char('&')), l.nomCouleur,
-                                    l.couleur, l.ecrireCouleur, l.defaut);
-        auto* defaut = new QPushButton(QStringLiteral("Couleur par défaut"), lignes);
-        defaut->setObjectName(b->objectName() + QStringLiteral("Defaut"));
-        defaut->setAutoDefault(false);
-        connect(defaut, &QPushButton::clicked, b, &TBoutonCouleur::CouleurParDefaut);
-        g->addWidget(c, r, 0);
-        g->addWidget(b, r, 1);
-        g->addWidget(defaut, r, 2);
-        ++r;
+        LigneCouleur(g, c,
+                     Couleur(lignes, QString(texte).remove(QLatin1Char('&')), l.nomCouleur,
+                             l.couleur, l.ecrireCouleur, l.defaut));
     }
     g->setColumnStretch(0, 1);
     mise->addWidget(lignes);
 
     auto* fond = Boite(page, QStringLiteral(" Fond "), "BoiteFond");
     auto* f = new QGridLayout(fond);
-    LigneCouleur(f, 0, QStringLiteral("Couleur de début"),
-                 Couleur(fond, QStringLiteral("Couleur de début"), "CouleurDebutDegrade",
-                         &Options::CouleurDebutDegrade, &Options::ModifierCouleurDebutDegrade,
-                         &Options::CouleurDebutDegradeParDefaut));
-    LigneCouleur(f, 1, QStringLiteral("Couleur de fin"),
-                 Couleur(fond, QStringLiteral("Couleur de fin"), "CouleurFinDegrade",
-                         &Options::CouleurFinDegrade, &Options::ModifierCouleurFinDegrade,
-                         &Options::CouleurFinDegradeParDefaut));
-    LigneCouleur(f, 2, QStringLiteral("Mur de gauche"),
-                 Couleur(fond, QStringLiteral("Mur de gauche"), "CouleurMurGauche",
-                         &Options::CouleurMurGauche, &Options::ModifierCouleurMurGauche,
-                         &Options::CouleurMurGaucheParDefaut));
-    LigneCouleur(f, 3, QStringLiteral("Mur du bas"),
-                 Couleur(fond, QStringLiteral("Mur du bas"), "CouleurMurBas",
-                         &Options::CouleurMurBas, &Options::ModifierCouleurMurBas,
-                         &Options::CouleurMurBasParDefaut));
+    LignesCouleurs(f, fond,
+                   {{QStringLiteral("Couleur de début"), QStringLiteral("Couleur de début"),
+                     "CouleurDebutDegrade", &Options::CouleurDebutDegrade,
+                     &Options::ModifierCouleurDebutDegrade, &Options::CouleurDebutDegradeParDefaut},
+                    {QStringLiteral("Couleur de fin"), QStringLiteral("Couleur de fin"),
+                     "CouleurFinDegrade", &Options::CouleurFinDegrade,
+                     &Options::ModifierCouleurFinDegrade, &Options::CouleurFinDegradeParDefaut},
+                    {QStringLiteral("Mur de gauche"), QStringLiteral("Mur de gauche"),
+                     "CouleurMurGauche", &Options::CouleurMurGauche,
+                     &Options::ModifierCouleurMurGauche, &Options::CouleurMurGaucheParDefaut},
+                    {QStringLiteral("Mur du bas"), QStringLiteral("Mur du bas"), "CouleurMurBas",
+                     &Options::CouleurMurBas, &Options::ModifierCouleurMurBas,
+                     &Options::CouleurMurBasParDefaut}});
     f->setColumnStretch(0, 1);
     mise->addWidget(fond);
     mise->addStretch(1);
@@ -530,36 +518,28 @@ QWidget* TFormOptions::PageMoyennes() {
 
 // ---- The colour pages --------------------------------------------------------------------------
 
-QWidget* TFormOptions::PageCouleurGrilles() {
+void TFormOptions::LignesCouleurs(QGridLayout* grille, QWidget* parent,
+                                  std::initializer_list<TCouleurReglee> couleurs,
+                                  QList<QWidget*>* boutons) {
+    for (const TCouleurReglee& c : couleurs) {
+        TBoutonCouleur* bouton = Couleur(parent, c.titre, c.nom, c.lire, c.ecrire, c.parDefaut);
+        auto* libelle = new QLabel(c.libelle, grille->parentWidget());
+        libelle->setWordWrap(true);
+        LigneCouleur(grille, libelle, bouton, boutons);
+    }
+}
+
+QWidget* TFormOptions::PageCouleurs(std::initializer_list<TCouleurReglee> couleurs,
+                                    const QString& texteCase, const char* nomCase, bool (*lire)(),
+                                    void (*ecrire)(bool)) {
     auto* page = new QWidget;
     auto* mise = new QVBoxLayout(page);
     auto* g = new QGridLayout;
     QList<QWidget*> boutons;
-    LigneCouleur(g, 0, QStringLiteral("Lignes paires :"),
-                 Couleur(page, QStringLiteral("Lignes paires"), "CouleurLignesPaires",
-                         &Options::LignesPaires, &Options::ModifierLignesPaires,
-                         &Options::LignesPairesParDefaut),
-                 &boutons);
-    LigneCouleur(g, 1, QStringLiteral("Lignes impaires :"),
-                 Couleur(page, QStringLiteral("Lignes impaires"), "CouleurLignesImpaires",
-                         &Options::LignesImpaires, &Options::ModifierLignesImpaires,
-                         &Options::LignesImpairesParDefaut),
-                 &boutons);
-    LigneCouleur(g, 2, QStringLiteral("Cellule sélectionnée :"),
-                 Couleur(page, QStringLiteral("Cellule sélectionnée"), "CouleurSelection",
-                         &Options::CouleurSelection, &Options::ModifierCouleurSelection,
-                         &Options::CouleurSelectionParDefaut),
-                 &boutons);
-    LigneCouleur(g, 3, QStringLiteral("Note en dehors des limites :"),
-                 Couleur(page, QStringLiteral("Note en dehors des limites"), "Couleur5Note",
-                         &Options::Couleur5Note, &Options::ModifierCouleur5Note,
-                         &Options::Couleur5NoteParDefaut),
-                 &boutons);
+    LignesCouleurs(g, page, couleurs, &boutons);
     g->setColumnStretch(0, 1);
     mise->addLayout(g);
-    QCheckBox* coloration = Case(
-        page, QStringLiteral("&Utiliser la coloration des grilles à l'écran"),
-        "CaseColorationGrille", &Options::ColorationGrille, &Options::ModifierColorationGrille);
+    QCheckBox* coloration = Case(page, texteCase, nomCase, lire, ecrire);
     mise->addWidget(coloration);
     mise->addStretch(1);
     auto activer = [boutons](bool oui) {
@@ -571,47 +551,40 @@ QWidget* TFormOptions::PageCouleurGrilles() {
     return page;
 }
 
+QWidget* TFormOptions::PageCouleurGrilles() {
+    return PageCouleurs(
+        {{QStringLiteral("Lignes paires :"), QStringLiteral("Lignes paires"), "CouleurLignesPaires",
+          &Options::LignesPaires, &Options::ModifierLignesPaires, &Options::LignesPairesParDefaut},
+         {QStringLiteral("Lignes impaires :"), QStringLiteral("Lignes impaires"),
+          "CouleurLignesImpaires", &Options::LignesImpaires, &Options::ModifierLignesImpaires,
+          &Options::LignesImpairesParDefaut},
+         {QStringLiteral("Cellule sélectionnée :"), QStringLiteral("Cellule sélectionnée"),
+          "CouleurSelection", &Options::CouleurSelection, &Options::ModifierCouleurSelection,
+          &Options::CouleurSelectionParDefaut},
+         {QStringLiteral("Note en dehors des limites :"),
+          QStringLiteral("Note en dehors des limites"), "Couleur5Note", &Options::Couleur5Note,
+          &Options::ModifierCouleur5Note, &Options::Couleur5NoteParDefaut}},
+        QStringLiteral("&Utiliser la coloration des grilles à l'écran"), "CaseColorationGrille",
+        &Options::ColorationGrille, &Options::ModifierColorationGrille);
+}
+
 QWidget* TFormOptions::PageCouleurNotes() {
-    auto* page = new QWidget;
-    auto* mise = new QVBoxLayout(page);
-    auto* g = new QGridLayout;
-    QList<QWidget*> boutons;
-    LigneCouleur(g, 0, QStringLiteral("Note inférieure strictement à la moyenne"),
-                 Couleur(page, QStringLiteral("Note inférieure strictement à la moyenne"),
-                         "Couleur1Note", &Options::Couleur1Note, &Options::ModifierCouleur1Note,
-                         &Options::Couleur1NoteParDefaut),
-                 &boutons);
-    LigneCouleur(g, 1,
-                 QStringLiteral("Note supérieure à la moyenne et inférieur au 3/4\nde la note "
-                                "maximale"),
-                 Couleur(page, QStringLiteral("Note supérieure à la moyenne"), "Couleur2Note",
-                         &Options::Couleur2Note, &Options::ModifierCouleur2Note,
-                         &Options::Couleur2NoteParDefaut),
-                 &boutons);
-    LigneCouleur(g, 2, QStringLiteral("Note strictement supérieure au 3/4 de la note\nmaximale"),
-                 Couleur(page, QStringLiteral("Note strictement supérieure au 3/4"), "Couleur3Note",
-                         &Options::Couleur3Note, &Options::ModifierCouleur3Note,
-                         &Options::Couleur3NoteParDefaut),
-                 &boutons);
-    LigneCouleur(g, 3, QStringLiteral("Note mal saisie ou en dehors des limites :"),
-                 Couleur(page, QStringLiteral("Note mal saisie ou en dehors des limites"),
-                         "Couleur4Note", &Options::Couleur4Note, &Options::ModifierCouleur4Note,
-                         &Options::Couleur4NoteParDefaut),
-                 &boutons);
-    g->setColumnStretch(0, 1);
-    mise->addLayout(g);
-    QCheckBox* coloration =
-        Case(page, QStringLiteral("&Utiliser la coloration des notes à l'écran"),
-             "CaseColorationNote", &Options::ColorationNote, &Options::ModifierColorationNote);
-    mise->addWidget(coloration);
-    mise->addStretch(1);
-    auto activer = [boutons](bool oui) {
-        for (QWidget* b : boutons)
-            b->setEnabled(oui);
-    };
-    activer(coloration->isChecked());
-    connect(coloration, &QCheckBox::toggled, page, activer);
-    return page;
+    return PageCouleurs(
+        {{QStringLiteral("Note inférieure strictement à la moyenne"),
+          QStringLiteral("Note inférieure strictement à la moyenne"), "Couleur1Note",
+          &Options::Couleur1Note, &Options::ModifierCouleur1Note, &Options::Couleur1NoteParDefaut},
+         {QStringLiteral("Note supérieure à la moyenne et inférieur au 3/4\nde la note "
+                         "maximale"),
+          QStringLiteral("Note supérieure à la moyenne"), "Couleur2Note", &Options::Couleur2Note,
+          &Options::ModifierCouleur2Note, &Options::Couleur2NoteParDefaut},
+         {QStringLiteral("Note strictement supérieure au 3/4 de la note\nmaximale"),
+          QStringLiteral("Note strictement supérieure au 3/4"), "Couleur3Note",
+          &Options::Couleur3Note, &Options::ModifierCouleur3Note, &Options::Couleur3NoteParDefaut},
+         {QStringLiteral("Note mal saisie ou en dehors des limites :"),
+          QStringLiteral("Note mal saisie ou en dehors des limites"), "Couleur4Note",
+          &Options::Couleur4Note, &Options::ModifierCouleur4Note, &Options::Couleur4NoteParDefaut}},
+        QStringLiteral("&Utiliser la coloration des notes à l'écran"), "CaseColorationNote",
+        &Options::ColorationNote, &Options::ModifierColorationNote);
 }
 
 // ---- "Types de périodes" -----------------------------------------------------------------------

@@ -121,11 +121,6 @@ private:
     void SousPeriodeChoisie();
     void SousPeriodeRenommee(const QString& texte);
     void ActualiserSchemas();
-    // History.
-    void RemplirHistorique(const QStringList& fichiers);
-    void ActualiserHistorique();
-    // Class tabs.
-    void ActualiserOnglets();
 
     QListWidget* listePages = nullptr;
     QStackedWidget* pilePages = nullptr;
@@ -139,9 +134,6 @@ private:
     TListeEditable* listeMatieres = nullptr;
     TListeEditable* listeEnseignants = nullptr;
 
-    // "Au démarrage"
-    QCheckBox* caseRappel = nullptr;
-    QWidget* boiteFrequence = nullptr;
     // "Types de périodes"
     QListWidget* listeSchemas = nullptr;
     QLineEdit* editSchema = nullptr;
@@ -151,15 +143,4 @@ private:
     QListWidget* listeSousPeriodes = nullptr;
     QLineEdit* editSousPeriode = nullptr;
     bool remplissageSchemas = false;
-    // "Historique des fichiers"
-    QCheckBox* caseHistorique = nullptr;
-    QSpinBox* nombreHistorique = nullptr;
-    QListWidget* listeHistorique = nullptr;
-    QLabel* cheminHistorique = nullptr;
-    // "Onglets"
-    QCheckBox* caseOngletsClasses = nullptr;
-    QWidget* boiteTypeOnglets = nullptr;
-    QButtonGroup* typeOnglets = nullptr;
-    QCheckBox* caseMatiereOnglets = nullptr;
-    QStackedWidget* apercuOnglets = nullptr;
 };

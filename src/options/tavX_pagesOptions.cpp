@@ -47,6 +47,22 @@ QGroupBox* Boite(QWidget* parent, const QString& titre, const char* nom) {
     return b;
 }
 
+// The caption of a control, its shortcut leading to it.
+QLabel* Libelle(const QString& texte, QWidget* controle) {
+    auto* libelle = new QLabel(texte, controle->parentWidget());
+    libelle->setBuddy(controle);
+    return libelle;
+}
+
+// A line holding a caption and its number.
+QHBoxLayout* LigneNombre(const QString& libelle, QSpinBox* nombre) {
+    auto* ligne = new QHBoxLayout;
+    ligne->addWidget(Libelle(libelle, nombre));
+    ligne->addWidget(nombre);
+    ligne->addStretch(1);
+    return ligne;
+}
+
 // A colour row on the next row of a grid: what heads it (its caption or its check box), the
 // colour button and "Couleur par défaut".
 void LigneCouleur(QGridLayout* grille, QWidget* tete, TBoutonCouleur* bouton,
@@ -88,23 +104,23 @@ QWidget* TFormOptions::PageDemarrage() {
     mise->addWidget(Case(page, QStringLiteral("&Afficher la boîte de dialogue de bienvenue"),
                          "CaseAfficherConseils", &Options::AfficherConseils,
                          &Options::ModifierAfficherConseils));
-    caseRappel = Case(page,
-                      QStringLiteral("&Rappeler qu'il serait judicieux de faire\nune sauvegarde "
-                                     "de vos fichiers ..."),
-                      "CaseRappelSauvegarde", &Options::RappelSauvegarde,
-                      &Options::ModifierRappelSauvegarde);
-    mise->addWidget(caseRappel);
-    boiteFrequence = Boite(page, QStringLiteral(" &Fréquence du rappel "), "BoiteFrequenceRappel");
-    Choix(boiteFrequence,
+    QCheckBox* rappel = Case(
+        page,
+        QStringLiteral("&Rappeler qu'il serait judicieux de faire\nune sauvegarde de vos "
+                       "fichiers ..."),
+        "CaseRappelSauvegarde", &Options::RappelSauvegarde, &Options::ModifierRappelSauvegarde);
+    mise->addWidget(rappel);
+    auto* frequence = Boite(page, QStringLiteral(" &Fréquence du rappel "), "BoiteFrequenceRappel");
+    Choix(frequence,
           {QStringLiteral("Tous les 10 démarrages"), QStringLiteral("A chaque démarrage")},
           "FrequenceRappel", &Options::FrequenceRappel, &Options::ModifierFrequenceRappel,
-          [this] { return caseRappel->isChecked(); });
+          [rappel] { return rappel->isChecked(); });
     auto* retrait = new QHBoxLayout;
     retrait->addSpacing(24);
-    retrait->addWidget(boiteFrequence, 1);
+    retrait->addWidget(frequence, 1);
     mise->addLayout(retrait);
-    boiteFrequence->setEnabled(caseRappel->isChecked());
-    connect(caseRappel, &QCheckBox::toggled, boiteFrequence, &QWidget::setEnabled);
+    frequence->setEnabled(rappel->isChecked());
+    connect(rappel, &QCheckBox::toggled, frequence, &QWidget::setEnabled);
     QWidget* caseMiseAJour =
         Case(page, QStringLiteral("&Vérifier automatiquement les mises à jour"), "CaseMiseAJour",
              &Options::RappelMiseAJourDisponible, &Options::ModifierRappelMiseAJourDisponible);
@@ -167,8 +183,7 @@ QWidget* TFormOptions::ListeACocher(QWidget* parent, quint8 type, const QString&
     mise->setContentsMargins(0, 0, 0, 0);
     auto* liste = new QListWidget(boite);
     liste->setObjectName(QStringLiteral("ListeInclure") + QString::number(type));
-    auto* libelle = new QLabel(titre, boite);
-    libelle->setBuddy(liste);
+    QLabel* libelle = Libelle(titre, liste);
     const TInclureImpression& inclure = Options::InclureImpression(type);
     for (int i = 0; i < inclure.NombreLignes(); ++i) {
         auto* element = new QListWidgetItem(inclure.Libelles().at(i), liste);
@@ -275,15 +290,10 @@ QWidget* TFormOptions::PageImpression() {
     d->addWidget(Case(vierge, QStringLiteral("&Numéroter les élèves"), "CaseNumeroterVierge",
                       &Options::NumeroterElevesGrilleVierge,
                       &Options::ModifierNumeroterElevesGrilleVierge));
-    auto* largeur = new QHBoxLayout;
-    QSpinBox* nombre = Nombre(vierge, "LargeurGrilleVierge", 1, 255, Options::LargeurGrilleVierge(),
-                              [](int v) { Options::ModifierLargeurGrilleVierge(quint8(v)); });
-    auto* libelle = new QLabel(QStringLiteral("&Largeur des colonnes"), vierge);
-    libelle->setBuddy(nombre);
-    largeur->addWidget(libelle);
-    largeur->addWidget(nombre);
-    largeur->addStretch(1);
-    d->addLayout(largeur);
+    QSpinBox* largeur =
+        Nombre(vierge, "LargeurGrilleVierge", 1, 255, Options::LargeurGrilleVierge(),
+               [](int v) { Options::ModifierLargeurGrilleVierge(quint8(v)); });
+    d->addLayout(LigneNombre(QStringLiteral("&Largeur des colonnes"), largeur));
     d->addWidget(Case(vierge, QStringLiteral("Im&primer la date de naissance"),
                       "CaseNaissanceVierge", &Options::ImpressionDatesDeNaissanceGrilleVierge,
                       &Options::ModifierImpressionDatesDeNaissanceGrilleVierge));
@@ -469,15 +479,9 @@ QWidget* TFormOptions::PageGraphes() {
 QWidget* TFormOptions::PageMoyennes() {
     auto* page = new QWidget;
     auto* mise = new QGridLayout(page);
-    auto* sur = new QHBoxLayout;
-    QSpinBox* nombre = Nombre(page, "MoyennesSur", 1, 1000, Options::MoyennesSur(),
-                              [](int v) { Options::ModifierMoyennesSur(v); });
-    auto* libelle = new QLabel(QStringLiteral("&Moyennes exprimées sur :"), page);
-    libelle->setBuddy(nombre);
-    sur->addWidget(libelle);
-    sur->addWidget(nombre);
-    sur->addStretch(1);
-    mise->addLayout(sur, 0, 0, 1, 2);
+    QSpinBox* sur = Nombre(page, "MoyennesSur", 1, 1000, Options::MoyennesSur(),
+                           [](int v) { Options::ModifierMoyennesSur(v); });
+    mise->addLayout(LigneNombre(QStringLiteral("&Moyennes exprimées sur :"), sur), 0, 0, 1, 2);
     const QStringList arrondis = {QStringLiteral("Ne pas arrondir"),
                                   QStringLiteral("Au 1/10 de point"),
                                   QStringLiteral("Au 1/4 de point"), QStringLiteral("Au 1/2 point"),
@@ -612,23 +616,11 @@ QWidget* TFormOptions::PageTypesDePeriodes() {
     editSousPeriode->setObjectName(QStringLiteral("EditSousPeriode"));
     editSousPeriode->setMaxLength(TListeEditable::LongueurMax);
 
-    auto* libelleSchema = new QLabel(QStringLiteral("&Nom du type de périodes :"), page);
-    libelleSchema->setBuddy(editSchema);
-    auto* libelleNombre = new QLabel(QStringLiteral("N&ombre de sous-périodes :"), page);
-    libelleNombre->setBuddy(nombreSousPeriodes);
-    auto* libelleSous = new QLabel(QStringLiteral("Sous-&périodes :"), page);
-    libelleSous->setBuddy(listeSousPeriodes);
-    auto* libelleNomSous = new QLabel(QStringLiteral("Nom de la sous-pé&riode :"), page);
-    libelleNomSous->setBuddy(editSousPeriode);
-
     auto* mise = new QGridLayout(page);
-    mise->addWidget(libelleSchema, 0, 0);
+    mise->addWidget(Libelle(QStringLiteral("&Nom du type de périodes :"), editSchema), 0, 0);
     mise->addWidget(editSchema, 1, 0);
-    auto* ligneNombre = new QHBoxLayout;
-    ligneNombre->addWidget(libelleNombre);
-    ligneNombre->addWidget(nombreSousPeriodes);
-    ligneNombre->addStretch(1);
-    mise->addLayout(ligneNombre, 2, 0);
+    mise->addLayout(LigneNombre(QStringLiteral("N&ombre de sous-périodes :"), nombreSousPeriodes),
+                    2, 0);
     mise->addWidget(listeSchemas, 3, 0);
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(boutonAjouterSchema);
@@ -636,9 +628,9 @@ QWidget* TFormOptions::PageTypesDePeriodes() {
     boutons->addWidget(boutonDefaut);
     boutons->addStretch(1);
     mise->addLayout(boutons, 3, 1);
-    mise->addWidget(libelleSous, 0, 2);
+    mise->addWidget(Libelle(QStringLiteral("Sous-&périodes :"), listeSousPeriodes), 0, 2);
     mise->addWidget(listeSousPeriodes, 1, 2, 3, 1);
-    mise->addWidget(libelleNomSous, 4, 2);
+    mise->addWidget(Libelle(QStringLiteral("Nom de la sous-pé&riode :"), editSousPeriode), 4, 2);
     mise->addWidget(editSousPeriode, 5, 2);
     mise->setColumnStretch(0, 1);
     mise->setColumnStretch(2, 1);
@@ -773,19 +765,18 @@ void TFormOptions::SousPeriodeRenommee(const QString& texte) {
 QWidget* TFormOptions::PageHistorique() {
     auto* page = new QWidget;
     auto* mise = new QGridLayout(page);
-    caseHistorique =
+    QCheckBox* utiliser =
         Case(page, QStringLiteral("A&fficher l'historique des fichiers"), "CaseHistorique",
              &Options::UtiliserHistorique, &Options::ModifierUtiliserHistorique);
-    nombreHistorique = Nombre(page, "NombreHistorique", 1, 20, Options::NbFichiersHistorique(),
+    QSpinBox* nombre = Nombre(page, "NombreHistorique", 1, 20, Options::NbFichiersHistorique(),
                               [](int v) { Options::ModifierNbFichiersHistorique(quint8(v)); });
-    auto* libelleNombre = new QLabel(QStringLiteral("&Nombre de fichiers"), page);
-    libelleNombre->setBuddy(nombreHistorique);
-    listeHistorique = new QListWidget(page);
-    listeHistorique->setObjectName(QStringLiteral("ListeHistorique"));
-    cheminHistorique = new QLabel(page);
-    cheminHistorique->setObjectName(QStringLiteral("CheminHistorique"));
-    cheminHistorique->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cheminHistorique->setWordWrap(true);
+    QLabel* libelleNombre = Libelle(QStringLiteral("&Nombre de fichiers"), nombre);
+    auto* liste = new QListWidget(page);
+    liste->setObjectName(QStringLiteral("ListeHistorique"));
+    auto* chemin = new QLabel(page);
+    chemin->setObjectName(QStringLiteral("CheminHistorique"));
+    chemin->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    chemin->setWordWrap(true);
     auto* supprimer =
         Bouton(page, QStringLiteral("&Supprimer de la liste"), "BoutonSupprimerHistorique");
     auto* vider =
@@ -794,57 +785,55 @@ QWidget* TFormOptions::PageHistorique() {
         Bouton(page, QStringLiteral("&Rétablir historique actuel"), "BoutonRetablirHistorique");
 
     auto* ligne = new QHBoxLayout;
-    ligne->addWidget(caseHistorique);
+    ligne->addWidget(utiliser);
     ligne->addSpacing(24);
     ligne->addWidget(libelleNombre);
-    ligne->addWidget(nombreHistorique);
+    ligne->addWidget(nombre);
     ligne->addStretch(1);
     mise->addLayout(ligne, 0, 0, 1, 2);
-    mise->addWidget(listeHistorique, 1, 0);
+    mise->addWidget(liste, 1, 0);
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(supprimer);
     boutons->addWidget(vider);
     boutons->addWidget(retablir);
     boutons->addStretch(1);
     mise->addLayout(boutons, 1, 1);
-    mise->addWidget(cheminHistorique, 2, 0, 1, 2);
+    mise->addWidget(chemin, 2, 0, 1, 2);
     mise->setRowStretch(1, 1);
 
-    connect(caseHistorique, &QCheckBox::toggled, nombreHistorique, &QWidget::setEnabled);
-    nombreHistorique->setEnabled(caseHistorique->isChecked());
-    connect(listeHistorique, &QListWidget::currentRowChanged, this,
-            &TFormOptions::ActualiserHistorique);
-    connect(supprimer, &QPushButton::clicked, this, [this] {
-        const int i = listeHistorique->currentRow();
+    // The chosen file's whole path is shown under the list.
+    auto actualiser = [liste, chemin] {
+        QListWidgetItem* element = liste->currentItem();
+        chemin->setText(element ? QDir::toNativeSeparators(element->text()) : QString());
+    };
+    auto remplir = [liste, actualiser](const QStringList& fichiers) {
+        liste->clear();
+        liste->addItems(fichiers);
+        liste->setCurrentRow(fichiers.isEmpty() ? -1 : 0);
+        actualiser();
+    };
+    connect(utiliser, &QCheckBox::toggled, nombre, &QWidget::setEnabled);
+    nombre->setEnabled(utiliser->isChecked());
+    connect(liste, &QListWidget::currentRowChanged, chemin, actualiser);
+    connect(supprimer, &QPushButton::clicked, liste, [liste, actualiser] {
+        const int i = liste->currentRow();
         if (i < 0) return;
-        delete listeHistorique->takeItem(i);
-        listeHistorique->setCurrentRow(listeHistorique->count() > 0 ? 0 : -1);
-        ActualiserHistorique();
+        delete liste->takeItem(i);
+        liste->setCurrentRow(liste->count() > 0 ? 0 : -1);
+        actualiser();
     });
-    connect(vider, &QPushButton::clicked, this, [this] { RemplirHistorique({}); });
-    connect(retablir, &QPushButton::clicked, this,
-            [this] { RemplirHistorique(Options::ChargerHistorique()); });
-    RemplirHistorique(Options::ChargerHistorique());
+    connect(vider, &QPushButton::clicked, liste, [remplir] { remplir({}); });
+    connect(retablir, &QPushButton::clicked, liste,
+            [remplir] { remplir(Options::ChargerHistorique()); });
+    remplir(Options::ChargerHistorique());
     // Written after "nbFichiersHistorique": the history keeps that many files.
-    ecritures.append([this] {
-        const QStringList elements = TListeEditable::Textes(listeHistorique);
+    ecritures.append([liste] {
+        const QStringList elements = TListeEditable::Textes(liste);
         if (!ListeDejaStockee(QStringLiteral("Historique"), elements) ||
             elements.size() > Options::NbFichiersHistorique())
             Options::EnregistrerHistorique(elements);
     });
     return page;
-}
-
-void TFormOptions::RemplirHistorique(const QStringList& fichiers) {
-    listeHistorique->clear();
-    listeHistorique->addItems(fichiers);
-    listeHistorique->setCurrentRow(fichiers.isEmpty() ? -1 : 0);
-    ActualiserHistorique();
-}
-
-void TFormOptions::ActualiserHistorique() {
-    QListWidgetItem* element = listeHistorique->currentItem();
-    cheminHistorique->setText(element ? QDir::toNativeSeparators(element->text()) : QString());
 }
 
 // ---- "Onglets" ---------------------------------------------------------------------------------
@@ -867,89 +856,83 @@ QWidget* TFormOptions::PageOnglets() {
     mise->addWidget(bilans, 0, 1);
     mise->addWidget(graphes, 0, 2);
 
-    caseOngletsClasses =
+    QCheckBox* classes =
         Case(page, QStringLiteral("&Afficher des onglets pour passer d'une\nclasse à l'autre."),
              "CaseOngletsClasses", &Options::AfficherOngletsClasses,
              &Options::ModifierAfficherOngletsClasses);
-    mise->addWidget(caseOngletsClasses, 1, 0, 1, 3);
-    boiteTypeOnglets = Boite(page, QStringLiteral(" &Type d'onglets "), "BoiteTypeOnglets");
-    typeOnglets = Choix(boiteTypeOnglets,
-                        {QStringLiteral("Boutons plats"), QStringLiteral("Boutons normaux"),
-                         QStringLiteral("Onglets")},
-                        "OngletClasses", &Options::OngletClasses, &Options::ModifierOngletClasses,
-                        [this] { return caseOngletsClasses->isChecked(); });
-    mise->addWidget(boiteTypeOnglets, 2, 0);
+    mise->addWidget(classes, 1, 0, 1, 3);
+    auto* boiteType = Boite(page, QStringLiteral(" &Type d'onglets "), "BoiteTypeOnglets");
+    QButtonGroup* type =
+        Choix(boiteType,
+              {QStringLiteral("Boutons plats"), QStringLiteral("Boutons normaux"),
+               QStringLiteral("Onglets")},
+              "OngletClasses", &Options::OngletClasses, &Options::ModifierOngletClasses,
+              [classes] { return classes->isChecked(); });
+    mise->addWidget(boiteType, 2, 0);
 
-    // The preview: two classes as the frame would show them.
-    apercuOnglets = new QStackedWidget(page);
-    apercuOnglets->setObjectName(QStringLiteral("ApercuOnglets"));
-    const QStringList classes = {QStringLiteral("6e A"), QStringLiteral("4e B")};
+    // The preview: two classes as the frame would show them, above a window (the tabs, below).
+    auto* apercu = new QStackedWidget(page);
+    apercu->setObjectName(QStringLiteral("ApercuOnglets"));
+    const QStringList exemples = {QStringLiteral("6e A"), QStringLiteral("4e B")};
+    auto vue = [apercu](QWidget* onglets, bool dessous) {
+        auto* cadre = new QWidget(apercu);
+        auto* c = new QVBoxLayout(cadre);
+        c->setContentsMargins(0, 0, 0, 0);
+        if (!dessous) c->addWidget(onglets);
+        auto* fenetre = new QLabel(cadre);
+        fenetre->setFrameShape(QFrame::StyledPanel);
+        fenetre->setMinimumHeight(40);
+        c->addWidget(fenetre, 1);
+        if (dessous) c->addWidget(onglets, 0, Qt::AlignLeft);
+        apercu->addWidget(cadre);
+    };
     for (int style = 0; style < 2; ++style) {
-        auto* rangee = new QWidget(apercuOnglets);
+        auto* rangee = new QWidget(apercu);
         auto* r = new QHBoxLayout(rangee);
         r->setContentsMargins(0, 0, 0, 0);
-        for (int i = 0; i < classes.size(); ++i) {
+        for (int i = 0; i < exemples.size(); ++i) {
             auto* b = new QToolButton(rangee);
-            b->setText(classes.at(i));
+            b->setText(exemples.at(i));
             b->setAutoRaise(style == 0);
             b->setCheckable(true);
-            b->setChecked(i == classes.size() - 1);
+            b->setChecked(i == exemples.size() - 1);
             b->setFocusPolicy(Qt::NoFocus);
             b->setToolButtonStyle(Qt::ToolButtonTextOnly);
             b->setMinimumWidth(70);
             r->addWidget(b);
         }
         r->addStretch(1);
-        auto* cadre = new QWidget(apercuOnglets);
-        auto* c = new QVBoxLayout(cadre);
-        c->setContentsMargins(0, 0, 0, 0);
-        c->addWidget(rangee);
-        auto* fenetre = new QLabel(cadre);
-        fenetre->setFrameShape(QFrame::StyledPanel);
-        fenetre->setMinimumHeight(40);
-        c->addWidget(fenetre, 1);
-        apercuOnglets->addWidget(cadre);
+        vue(rangee, false);
     }
-    {
-        auto* cadre = new QWidget(apercuOnglets);
-        auto* c = new QVBoxLayout(cadre);
-        c->setContentsMargins(0, 0, 0, 0);
-        auto* fenetre = new QLabel(cadre);
-        fenetre->setFrameShape(QFrame::StyledPanel);
-        fenetre->setMinimumHeight(40);
-        c->addWidget(fenetre, 1);
-        auto* barre = new QTabBar(cadre);
-        barre->setShape(QTabBar::RoundedSouth);
-        barre->setFocusPolicy(Qt::NoFocus);
-        for (const QString& classe : classes)
-            barre->addTab(classe);
-        barre->setCurrentIndex(classes.size() - 1);
-        c->addWidget(barre, 0, Qt::AlignLeft);
-        apercuOnglets->addWidget(cadre);
-    }
-    mise->addWidget(apercuOnglets, 2, 1, 1, 2);
+    auto* barre = new QTabBar(apercu);
+    barre->setShape(QTabBar::RoundedSouth);
+    barre->setFocusPolicy(Qt::NoFocus);
+    for (const QString& exemple : exemples)
+        barre->addTab(exemple);
+    barre->setCurrentIndex(exemples.size() - 1);
+    vue(barre, true);
+    mise->addWidget(apercu, 2, 1, 1, 2);
 
-    caseMatiereOnglets = Case(page, QStringLiteral("Inclure &matière dans le libellé des boutons"),
+    QCheckBox* matiere = Case(page, QStringLiteral("Inclure &matière dans le libellé des boutons"),
                               "CaseMatiereOnglets", &Options::AfficherMatiereOnglets,
                               &Options::ModifierAfficherMatiereOnglets);
-    mise->addWidget(caseMatiereOnglets, 3, 0, 1, 3);
+    mise->addWidget(matiere, 3, 0, 1, 3);
     mise->addWidget(Case(page, QStringLiteral("Inclure nom de l'&enseignant dans le libellé"),
                          "CaseEnseignantOnglets", &Options::AfficherNomEnseignantOnglets,
                          &Options::ModifierAfficherNomEnseignantOnglets),
                     4, 0, 1, 3);
     mise->setRowStretch(5, 1);
 
-    connect(caseOngletsClasses, &QCheckBox::toggled, this, &TFormOptions::ActualiserOnglets);
-    connect(typeOnglets, &QButtonGroup::idToggled, this, &TFormOptions::ActualiserOnglets);
-    ActualiserOnglets();
+    auto actualiser = [classes, boiteType, type, matiere, apercu] {
+        const bool montres = classes->isChecked();
+        boiteType->setEnabled(montres);
+        matiere->setEnabled(montres);
+        apercu->setVisible(montres);
+        const int style = type->checkedId();
+        apercu->setCurrentIndex(style >= 0 && style <= 2 ? style : 1);
+    };
+    connect(classes, &QCheckBox::toggled, page, actualiser);
+    connect(type, &QButtonGroup::idToggled, page, actualiser);
+    actualiser();
     return page;
-}
-
-void TFormOptions::ActualiserOnglets() {
-    const bool montres = caseOngletsClasses->isChecked();
-    boiteTypeOnglets->setEnabled(montres);
-    caseMatiereOnglets->setEnabled(montres);
-    apercuOnglets->setVisible(montres);
-    const int style = typeOnglets->checkedId();
-    apercuOnglets->setCurrentIndex(style >= 0 && style <= 2 ? style : 1);
 }

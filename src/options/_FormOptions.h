@@ -17,12 +17,10 @@
 class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
-class QStackedWidget;
 class QTabWidget;
 class TBoutonCouleur;
 class TListeEditable;
@@ -123,9 +121,7 @@ private:
     void ActualiserSchemas();
 
     QListWidget* listePages = nullptr;
-    QStackedWidget* pilePages = nullptr;
     QTabWidget* ongletsImpression = nullptr;
-    QPushButton* boutonFermer = nullptr;
 
     QList<std::function<void()>> ecritures;
     bool enregistre = false;

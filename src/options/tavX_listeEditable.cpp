@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>

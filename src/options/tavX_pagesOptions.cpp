@@ -13,8 +13,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,7 +20,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -718,11 +715,7 @@ void TFormOptions::SupprimerSchema() {
     Options::SupprimerSchemaPeriodes(nom);
     delete listeSchemas->takeItem(i);
     listeSchemas->setCurrentRow(-1);
-    remplissageSchemas = true;
-    listeSousPeriodes->clear();
-    editSousPeriode->clear();
-    remplissageSchemas = false;
-    ActualiserSchemas();
+    SchemaChoisi();
 }
 
 void TFormOptions::SchemasParDefaut() {

@@ -88,7 +88,9 @@ private:
                      std::function<void(int)> ecrire);
     TBoutonCouleur* Couleur(QWidget* parent, const QString& titre, const char* nom,
                             qint32 (*lire)(), void (*ecrire)(qint32), qint32 (*parDefaut)());
+    // The lines a kind of printout includes, each with its check box.
     QWidget* ListeACocher(QWidget* parent, quint8 type, const QString& titre);
+
     // A colour setting on a row of its own: its caption, the title of its button (tool tip and
     // colour dialog) and the setting.
     struct TCouleurReglee {
@@ -107,6 +109,7 @@ private:
     // A page of colour rows and the check box that turns the colouring, and the rows, on.
     QWidget* PageCouleurs(std::initializer_list<TCouleurReglee> couleurs, const QString& texteCase,
                           const char* nomCase, bool (*lire)(), void (*ecrire)(bool));
+
     // An editable list page; the list is written under its store key when it changed.
     TListeEditable* Liste(const TTextesListe& textes, const QStringList& elements,
                           const QString& cle, void (*enregistrer)(const QStringList&));

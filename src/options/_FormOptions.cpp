@@ -10,12 +10,9 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,7 +61,7 @@ TFormOptions::TFormOptions(QWidget* parent) : QDialog(parent) {
     listePages = new QListWidget(this);
     listePages->setObjectName(QStringLiteral("ListePages"));
     listePages->setAccessibleName(QStringLiteral("Pages"));
-    pilePages = new QStackedWidget(this);
+    auto* pilePages = new QStackedWidget(this);
     pilePages->setObjectName(QStringLiteral("PilePages"));
 
     const QList<QWidget* (TFormOptions::*)()> constructeurs = {
@@ -104,7 +101,7 @@ TFormOptions::TFormOptions(QWidget* parent) : QDialog(parent) {
         connect(raccourci, &QShortcut::activated, this, [changerPage, pas] { changerPage(pas); });
     }
 
-    boutonFermer = new QPushButton(QStringLiteral("&Fermer"), this);
+    auto* boutonFermer = new QPushButton(QStringLiteral("&Fermer"), this);
     boutonFermer->setObjectName(QStringLiteral("BoutonFermer"));
     boutonFermer->setDefault(true);
     connect(boutonFermer, &QPushButton::clicked, this, &QDialog::accept);
@@ -124,11 +121,9 @@ TFormOptions::TFormOptions(QWidget* parent) : QDialog(parent) {
 
 TFormOptions::~TFormOptions() {
     // A dialog destroyed without being closed (its parent went first) still stores its values.
-    if (!enregistre) {
-        try {
-            Enregistrer();
-        } catch (...) {
-        }
+    try {
+        Enregistrer();
+    } catch (...) {
     }
 }
 
@@ -173,7 +168,7 @@ bool TFormOptions::AllerA(const QString& page, const QString& sousPage) {
         if (SansEsperluette(noms.at(i)).compare(SansEsperluette(page), Qt::CaseInsensitive) != 0)
             continue;
         listePages->setCurrentRow(i);
-        if (!sousPage.isEmpty() && ongletsImpression && i == 2) {
+        if (!sousPage.isEmpty() && i == 2) {
             const QStringList sous = SousPagesImpression();
             for (int j = 0; j < sous.size(); ++j) {
                 if (SansEsperluette(sous.at(j))

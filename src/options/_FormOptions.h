@@ -12,18 +12,19 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 
 class QButtonGroup;
 class QCheckBox;
-class QLabel;
+class QGridLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
-class QStackedWidget;
 class QTabWidget;
 class TBoutonCouleur;
 class TListeEditable;
+struct TTextesListe;
 
 class TFormOptions : public QDialog {
     Q_OBJECT
@@ -87,7 +88,31 @@ private:
                      std::function<void(int)> ecrire);
     TBoutonCouleur* Couleur(QWidget* parent, const QString& titre, const char* nom,
                             qint32 (*lire)(), void (*ecrire)(qint32), qint32 (*parDefaut)());
+    // The lines a kind of printout includes, each with its check box.
     QWidget* ListeACocher(QWidget* parent, quint8 type, const QString& titre);
+
+    // A colour setting on a row of its own: its caption, the title of its button (tool tip and
+    // colour dialog) and the setting.
+    struct TCouleurReglee {
+        QString libelle;
+        QString titre;
+        const char* nom;
+        qint32 (*lire)();
+        void (*ecrire)(qint32);
+        qint32 (*parDefaut)();
+    };
+    // Colour rows at the end of a grid, their buttons made in parent; the buttons and their
+    // "Couleur par défaut" are added to boutons.
+    void LignesCouleurs(QGridLayout* grille, QWidget* parent,
+                        std::initializer_list<TCouleurReglee> couleurs,
+                        QList<QWidget*>* boutons = nullptr);
+    // A page of colour rows and the check box that turns the colouring, and the rows, on.
+    QWidget* PageCouleurs(std::initializer_list<TCouleurReglee> couleurs, const QString& texteCase,
+                          const char* nomCase, bool (*lire)(), void (*ecrire)(bool));
+
+    // An editable list page; the list is written under its store key when it changed.
+    TListeEditable* Liste(const TTextesListe& textes, const QStringList& elements,
+                          const QString& cle, void (*enregistrer)(const QStringList&));
 
     // Period schemes.
     void SchemaChoisi();
@@ -97,16 +122,9 @@ private:
     void SousPeriodeChoisie();
     void SousPeriodeRenommee(const QString& texte);
     void ActualiserSchemas();
-    // History.
-    void RemplirHistorique(const QStringList& fichiers);
-    void ActualiserHistorique();
-    // Class tabs.
-    void ActualiserOnglets();
 
     QListWidget* listePages = nullptr;
-    QStackedWidget* pilePages = nullptr;
     QTabWidget* ongletsImpression = nullptr;
-    QPushButton* boutonFermer = nullptr;
 
     QList<std::function<void()>> ecritures;
     bool enregistre = false;
@@ -115,9 +133,6 @@ private:
     TListeEditable* listeMatieres = nullptr;
     TListeEditable* listeEnseignants = nullptr;
 
-    // "Au démarrage"
-    QCheckBox* caseRappel = nullptr;
-    QWidget* boiteFrequence = nullptr;
     // "Types de périodes"
     QListWidget* listeSchemas = nullptr;
     QLineEdit* editSchema = nullptr;
@@ -127,15 +142,4 @@ private:
     QListWidget* listeSousPeriodes = nullptr;
     QLineEdit* editSousPeriode = nullptr;
     bool remplissageSchemas = false;
-    // "Historique des fichiers"
-    QCheckBox* caseHistorique = nullptr;
-    QSpinBox* nombreHistorique = nullptr;
-    QListWidget* listeHistorique = nullptr;
-    QLabel* cheminHistorique = nullptr;
-    // "Onglets"
-    QCheckBox* caseOngletsClasses = nullptr;
-    QWidget* boiteTypeOnglets = nullptr;
-    QButtonGroup* typeOnglets = nullptr;
-    QCheckBox* caseMatiereOnglets = nullptr;
-    QStackedWidget* apercuOnglets = nullptr;
 };

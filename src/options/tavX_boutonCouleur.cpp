@@ -35,7 +35,6 @@ void TBoutonCouleur::DefinirCouleur(qint32 valeur) {
     if (valeur == couleur) return;
     couleur = valeur;
     Peindre();
-    emit couleurChangee(couleur);
 }
 
 void TBoutonCouleur::Choisir() {

@@ -24,9 +24,6 @@ public:
         std::function<QColor(QWidget* parent, const QColor& initiale, const QString& titre)>;
     static TChoixCouleur& ChoixCouleur();
 
-signals:
-    void couleurChangee(qint32 couleur);
-
 private:
     void Choisir();
     void Peindre();

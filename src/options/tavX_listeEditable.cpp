@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,8 +21,14 @@
 
 namespace {
 
-const QString FiltreTexte =
-    QStringLiteral("Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*");
+// What the import and export file dialogs ask for: a text file.
+TDemandeFichier DemandeFichierTexte(const QString& titre) {
+    TDemandeFichier demande;
+    demande.titre = titre;
+    demande.filtre = QStringLiteral("Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*");
+    demande.extensionParDefaut = QStringLiteral("txt");
+    return demande;
+}
 
 QString CleDeTri(const QString& texte) {
     const QString decompose = texte.normalized(QString::NormalizationForm_D);
@@ -153,23 +158,23 @@ bool TListeEditable::eventFilter(QObject* objet, QEvent* evenement) {
     return QWidget::eventFilter(objet, evenement);
 }
 
-QStringList TListeEditable::Elements() const {
-    QStringList elements;
-    elements.reserve(liste->count());
+QStringList TListeEditable::Textes(const QListWidget* liste) {
+    QStringList textes;
+    textes.reserve(liste->count());
     for (int i = 0; i < liste->count(); ++i)
-        elements.append(liste->item(i)->text());
-    return elements;
+        textes.append(liste->item(i)->text());
+    return textes;
+}
+
+int TListeEditable::Rang(const QListWidget* liste, const QString& nom, int sauf) {
+    for (int i = 0; i < liste->count(); ++i)
+        if (i != sauf && liste->item(i)->text().compare(nom, Qt::CaseInsensitive) == 0) return i;
+    return -1;
 }
 
 bool TListeEditable::AvantDans(const QString& a, const QString& b) {
     if (const int c = CleDeTri(a).compare(CleDeTri(b)); c != 0) return c < 0;
     return a.compare(b) < 0;
-}
-
-bool TListeEditable::Contient(const QString& nom) const {
-    for (int i = 0; i < liste->count(); ++i)
-        if (liste->item(i)->text().compare(nom, Qt::CaseInsensitive) == 0) return true;
-    return false;
 }
 
 void TListeEditable::Inserer(const QString& nom) {
@@ -187,13 +192,10 @@ void TListeEditable::Remplacer(const QStringList& elements) {
 }
 
 bool TListeEditable::Selectionner(const QString& nom) {
-    for (int i = 0; i < liste->count(); ++i) {
-        if (liste->item(i)->text().compare(nom, Qt::CaseInsensitive) == 0) {
-            liste->setCurrentRow(i);
-            return true;
-        }
-    }
-    return false;
+    const int i = Rang(liste, nom);
+    if (i < 0) return false;
+    liste->setCurrentRow(i);
+    return true;
 }
 
 void TListeEditable::ActualiserBoutons() {
@@ -208,8 +210,7 @@ QString TListeEditable::Refus(const QString& nom) {
     return {};
 }
 
-int TListeEditable::AjouterLignes(const QStringList& lignes) {
-    int ajoutees = 0;
+void TListeEditable::AjouterLignes(const QStringList& lignes) {
     QStringList refusees;
     for (const QString& brute : lignes) {
         const QString ligne = brute.trimmed();
@@ -219,9 +220,7 @@ int TListeEditable::AjouterLignes(const QStringList& lignes) {
             refusees.append(QStringLiteral("« %1 » (%2)").arg(montree, pourquoi));
             continue;
         }
-        if (Contient(ligne)) continue;
-        Inserer(ligne);
-        ++ajoutees;
+        if (!Contient(ligne)) Inserer(ligne);
     }
     if (!refusees.isEmpty()) {
         Interlocuteur().Message(this, QApplication::applicationName(),
@@ -230,7 +229,6 @@ int TListeEditable::AjouterLignes(const QStringList& lignes) {
                                 TIcone::Avertissement);
     }
     ActualiserBoutons();
-    return ajoutees;
 }
 
 void TListeEditable::Ajouter() {
@@ -267,11 +265,8 @@ void TListeEditable::ListeParDefaut() {
 }
 
 void TListeEditable::Importer() {
-    TDemandeFichier demande;
-    demande.titre = textes.titreImport;
-    demande.filtre = FiltreTexte;
-    demande.extensionParDefaut = QStringLiteral("txt");
-    const QString chemin = Interlocuteur().FichiersAOuvrir(this, demande).value(0);
+    const QString chemin =
+        Interlocuteur().FichiersAOuvrir(this, DemandeFichierTexte(textes.titreImport)).value(0);
     if (chemin.isEmpty()) return;
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) {
@@ -282,11 +277,8 @@ void TListeEditable::Importer() {
 }
 
 void TListeEditable::Exporter() {
-    TDemandeFichier demande;
-    demande.titre = textes.titreExport;
-    demande.filtre = FiltreTexte;
-    demande.extensionParDefaut = QStringLiteral("txt");
-    const QString chemin = Interlocuteur().FichierAEnregistrer(this, demande);
+    const QString chemin =
+        Interlocuteur().FichierAEnregistrer(this, DemandeFichierTexte(textes.titreExport));
     if (chemin.isEmpty()) return;
     QByteArray contenu;
     for (const QString& e : Elements())

@@ -46,11 +46,9 @@ public:
     TListeEditable(const TTextesListe& textes, const QStringList& elements,
                    QWidget* parent = nullptr);
 
-    QStringList Elements() const;
+    QStringList Elements() const { return Textes(liste); }
     QLineEdit* Champ() const { return champ; }
     QListWidget* Liste() const { return liste; }
-    QPushButton* BoutonAjouter() const { return boutonAjouter; }
-    QPushButton* BoutonSupprimer() const { return boutonSupprimer; }
 
     // The commands of the buttons.
     void Ajouter();
@@ -61,9 +59,6 @@ public:
     void Coller();
     void ToutSupprimer();
 
-    // Adds every acceptable line not in the list yet; the refused ones are listed in one
-    // message. Returns how many were added.
-    int AjouterLignes(const QStringList& lignes);
     // Selects a name (compared ignoring case); false when it is not in the list.
     bool Selectionner(const QString& nom);
 
@@ -74,12 +69,19 @@ public:
     static QString DecoderTexte(const QByteArray& octets);
     // Sort key: case and accents count last.
     static bool AvantDans(const QString& a, const QString& b);
+    // The texts of a list's rows, in order.
+    static QStringList Textes(const QListWidget* liste);
+    // The row holding a name, case ignored, row sauf left out; -1 when there is none.
+    static int Rang(const QListWidget* liste, const QString& nom, int sauf = -1);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    bool Contient(const QString& nom) const;
+    bool Contient(const QString& nom) const { return Rang(liste, nom) >= 0; }
+    // Adds every acceptable line not in the list yet; the refused ones are listed in one
+    // message.
+    void AjouterLignes(const QStringList& lignes);
     void Inserer(const QString& nom);
     void Remplacer(const QStringList& elements);
     void ActualiserBoutons();

@@ -13,8 +13,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,7 +20,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -47,42 +44,45 @@ QGroupBox* Boite(QWidget* parent, const QString& titre, const char* nom) {
     return b;
 }
 
-// A colour row: its caption, the colour button and "Couleur par défaut".
-void LigneCouleur(QGridLayout* grille, int ligne, const QString& libelle, TBoutonCouleur* bouton,
+// The caption of a control, its shortcut leading to it.
+QLabel* Libelle(const QString& texte, QWidget* controle) {
+    auto* libelle = new QLabel(texte, controle->parentWidget());
+    libelle->setBuddy(controle);
+    return libelle;
+}
+
+// A line holding a caption and its number.
+QHBoxLayout* LigneNombre(const QString& libelle, QSpinBox* nombre) {
+    auto* ligne = new QHBoxLayout;
+    ligne->addWidget(Libelle(libelle, nombre));
+    ligne->addWidget(nombre);
+    ligne->addStretch(1);
+    return ligne;
+}
+
+// A colour row on the next row of a grid: what heads it (its caption or its check box), the
+// colour button and "Couleur par défaut".
+void LigneCouleur(QGridLayout* grille, QWidget* tete, TBoutonCouleur* bouton,
                   QList<QWidget*>* boutons = nullptr) {
-    QWidget* parent = grille->parentWidget();
-    auto* texte = new QLabel(libelle, parent);
-    texte->setWordWrap(true);
-    auto* defaut = new QPushButton(QStringLiteral("Couleur par défaut"), parent);
+    auto* defaut = new QPushButton(QStringLiteral("Couleur par défaut"), grille->parentWidget());
     defaut->setObjectName(bouton->objectName() + QStringLiteral("Defaut"));
     defaut->setAutoDefault(false);
     QObject::connect(defaut, &QPushButton::clicked, bouton, &TBoutonCouleur::CouleurParDefaut);
-    grille->addWidget(texte, ligne, 0);
+    const int ligne = grille->rowCount();
+    grille->addWidget(tete, ligne, 0);
     grille->addWidget(bouton, ligne, 1);
     grille->addWidget(defaut, ligne, 2);
     if (boutons) *boutons << bouton << defaut;
 }
 
-bool ContientSansCasse(const QListWidget* liste, const QString& nom, int sauf = -1) {
-    for (int i = 0; i < liste->count(); ++i)
-        if (i != sauf && liste->item(i)->text().compare(nom, Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
-
-QStringList Textes(const QListWidget* liste) {
-    QStringList textes;
-    for (int i = 0; i < liste->count(); ++i)
-        textes.append(liste->item(i)->text());
-    return textes;
-}
-
+// "Trimestres", "Semestres", "Mois" head the list of period schemes and cannot be changed.
 constexpr int SchemasIntegres = 3;
 
 // A stored list already holding these items, in this order, is not written again (each write
 // rewrites the whole store file); a list never stored is, so that it holds its defaults.
 bool ListeDejaStockee(const QString& cle, const QStringList& elements) {
     return Globales::LireListe(cle) == std::optional<QStringList>(elements);
-} // "Trimestres", "Semestres", "Mois" head the list
+}
 
 } // namespace
 
@@ -101,23 +101,23 @@ QWidget* TFormOptions::PageDemarrage() {
     mise->addWidget(Case(page, QStringLiteral("&Afficher la boîte de dialogue de bienvenue"),
                          "CaseAfficherConseils", &Options::AfficherConseils,
                          &Options::ModifierAfficherConseils));
-    caseRappel = Case(page,
-                      QStringLiteral("&Rappeler qu'il serait judicieux de faire\nune sauvegarde "
-                                     "de vos fichiers ..."),
-                      "CaseRappelSauvegarde", &Options::RappelSauvegarde,
-                      &Options::ModifierRappelSauvegarde);
-    mise->addWidget(caseRappel);
-    boiteFrequence = Boite(page, QStringLiteral(" &Fréquence du rappel "), "BoiteFrequenceRappel");
-    Choix(boiteFrequence,
+    QCheckBox* rappel = Case(
+        page,
+        QStringLiteral("&Rappeler qu'il serait judicieux de faire\nune sauvegarde de vos "
+                       "fichiers ..."),
+        "CaseRappelSauvegarde", &Options::RappelSauvegarde, &Options::ModifierRappelSauvegarde);
+    mise->addWidget(rappel);
+    auto* frequence = Boite(page, QStringLiteral(" &Fréquence du rappel "), "BoiteFrequenceRappel");
+    Choix(frequence,
           {QStringLiteral("Tous les 10 démarrages"), QStringLiteral("A chaque démarrage")},
           "FrequenceRappel", &Options::FrequenceRappel, &Options::ModifierFrequenceRappel,
-          [this] { return caseRappel->isChecked(); });
+          [rappel] { return rappel->isChecked(); });
     auto* retrait = new QHBoxLayout;
     retrait->addSpacing(24);
-    retrait->addWidget(boiteFrequence, 1);
+    retrait->addWidget(frequence, 1);
     mise->addLayout(retrait);
-    boiteFrequence->setEnabled(caseRappel->isChecked());
-    connect(caseRappel, &QCheckBox::toggled, boiteFrequence, &QWidget::setEnabled);
+    frequence->setEnabled(rappel->isChecked());
+    connect(rappel, &QCheckBox::toggled, frequence, &QWidget::setEnabled);
     QWidget* caseMiseAJour =
         Case(page, QStringLiteral("&Vérifier automatiquement les mises à jour"), "CaseMiseAJour",
              &Options::RappelMiseAJourDisponible, &Options::ModifierRappelMiseAJourDisponible);
@@ -180,8 +180,7 @@ QWidget* TFormOptions::ListeACocher(QWidget* parent, quint8 type, const QString&
     mise->setContentsMargins(0, 0, 0, 0);
     auto* liste = new QListWidget(boite);
     liste->setObjectName(QStringLiteral("ListeInclure") + QString::number(type));
-    auto* libelle = new QLabel(titre, boite);
-    libelle->setBuddy(liste);
+    QLabel* libelle = Libelle(titre, liste);
     const TInclureImpression& inclure = Options::InclureImpression(type);
     for (int i = 0; i < inclure.NombreLignes(); ++i) {
         auto* element = new QListWidgetItem(inclure.Libelles().at(i), liste);
@@ -288,15 +287,10 @@ QWidget* TFormOptions::PageImpression() {
     d->addWidget(Case(vierge, QStringLiteral("&Numéroter les élèves"), "CaseNumeroterVierge",
                       &Options::NumeroterElevesGrilleVierge,
                       &Options::ModifierNumeroterElevesGrilleVierge));
-    auto* largeur = new QHBoxLayout;
-    QSpinBox* nombre = Nombre(vierge, "LargeurGrilleVierge", 1, 255, Options::LargeurGrilleVierge(),
-                              [](int v) { Options::ModifierLargeurGrilleVierge(quint8(v)); });
-    auto* libelle = new QLabel(QStringLiteral("&Largeur des colonnes"), vierge);
-    libelle->setBuddy(nombre);
-    largeur->addWidget(libelle);
-    largeur->addWidget(nombre);
-    largeur->addStretch(1);
-    d->addLayout(largeur);
+    QSpinBox* largeur =
+        Nombre(vierge, "LargeurGrilleVierge", 1, 255, Options::LargeurGrilleVierge(),
+               [](int v) { Options::ModifierLargeurGrilleVierge(quint8(v)); });
+    d->addLayout(LigneNombre(QStringLiteral("&Largeur des colonnes"), largeur));
     d->addWidget(Case(vierge, QStringLiteral("Im&primer la date de naissance"),
                       "CaseNaissanceVierge", &Options::ImpressionDatesDeNaissanceGrilleVierge,
                       &Options::ModifierImpressionDatesDeNaissanceGrilleVierge));
@@ -330,6 +324,16 @@ QWidget* TFormOptions::PageImpression() {
 
 // ---- The editable lists ------------------------------------------------------------------------
 
+TListeEditable* TFormOptions::Liste(const TTextesListe& textes, const QStringList& elements,
+                                    const QString& cle, void (*enregistrer)(const QStringList&)) {
+    auto* liste = new TListeEditable(textes, elements);
+    ecritures.append([liste, cle, enregistrer] {
+        const QStringList actuels = liste->Elements();
+        if (!ListeDejaStockee(cle, actuels)) enregistrer(actuels);
+    });
+    return liste;
+}
+
 QWidget* TFormOptions::PageTypesDeNotes() {
     TTextesListe t;
     t.objet = QStringLiteral("TypesDeNotes");
@@ -347,12 +351,8 @@ QWidget* TFormOptions::PageTypesDeNotes() {
     t.bulle = QStringLiteral("Types de notes");
     t.parDefaut = &Options::TypesDeNotesParDefaut;
     t.minimum = 1;
-    listeTypes = new TListeEditable(t, Options::ChargerTypesDeNotes());
-    ecritures.append([this] {
-        const QStringList elements = listeTypes->Elements();
-        if (!ListeDejaStockee(QStringLiteral("Types de notes"), elements))
-            Options::EnregistrerTypesDeNotes(elements);
-    });
+    listeTypes = Liste(t, Options::ChargerTypesDeNotes(), QStringLiteral("Types de notes"),
+                       &Options::EnregistrerTypesDeNotes);
     return listeTypes;
 }
 
@@ -369,12 +369,8 @@ QWidget* TFormOptions::PageMatieres() {
     t.bulle = QStringLiteral("Matières");
     t.parDefaut = &Options::ReinitialiserMatieres;
     t.viderApresAjout = true;
-    listeMatieres = new TListeEditable(t, Options::ChargerMatieres());
-    ecritures.append([this] {
-        const QStringList elements = listeMatieres->Elements();
-        if (!ListeDejaStockee(QStringLiteral("Matieres"), elements))
-            Options::EnregistrerMatieres(elements);
-    });
+    listeMatieres = Liste(t, Options::ChargerMatieres(), QStringLiteral("Matieres"),
+                          &Options::EnregistrerMatieres);
     return listeMatieres;
 }
 
@@ -393,12 +389,8 @@ QWidget* TFormOptions::PageEnseignants() {
     t.bulle = QStringLiteral("Liste des enseignants utilisant Tavelin");
     t.parDefaut = &Options::UtilisateursParDefaut;
     t.deuxColonnes = true;
-    listeEnseignants = new TListeEditable(t, Options::ChargerUtilisateurs());
-    ecritures.append([this] {
-        const QStringList elements = listeEnseignants->Elements();
-        if (!ListeDejaStockee(QStringLiteral("Utilisateurs"), elements))
-            Options::EnregistrerUtilisateurs(elements);
-    });
+    listeEnseignants = Liste(t, Options::ChargerUtilisateurs(), QStringLiteral("Utilisateurs"),
+                             &Options::EnregistrerUtilisateurs);
     return listeEnseignants;
 }
 
@@ -448,42 +440,31 @@ QWidget* TFormOptions::PageGraphes() {
          &Options::ModifierGrapheLigneMoyenne, "CouleurMoyenne", &Options::CouleurMoyenne,
          &Options::ModifierCouleurMoyenne, &Options::CouleurMoyenneParDefaut},
     };
-    int r = 0;
     for (const Ligne& l : tableau) {
         const QString texte = QString::fromUtf8(l.texte);
         QCheckBox* c = Case(lignes, texte, l.nomCase, l.lire, l.ecrire);
-        TBoutonCouleur* b = Couleur(lignes, QString(texte).remove(QLatin1Char('&')), l.nomCouleur,
-                                    l.couleur, l.ecrireCouleur, l.defaut);
-        auto* defaut = new QPushButton(QStringLiteral("Couleur par défaut"), lignes);
-        defaut->setObjectName(b->objectName() + QStringLiteral("Defaut"));
-        defaut->setAutoDefault(false);
-        connect(defaut, &QPushButton::clicked, b, &TBoutonCouleur::CouleurParDefaut);
-        g->addWidget(c, r, 0);
-        g->addWidget(b, r, 1);
-        g->addWidget(defaut, r, 2);
-        ++r;
+        LigneCouleur(g, c,
+                     Couleur(lignes, QString(texte).remove(QLatin1Char('&')), l.nomCouleur,
+                             l.couleur, l.ecrireCouleur, l.defaut));
     }
     g->setColumnStretch(0, 1);
     mise->addWidget(lignes);
 
     auto* fond = Boite(page, QStringLiteral(" Fond "), "BoiteFond");
     auto* f = new QGridLayout(fond);
-    LigneCouleur(f, 0, QStringLiteral("Couleur de début"),
-                 Couleur(fond, QStringLiteral("Couleur de début"), "CouleurDebutDegrade",
-                         &Options::CouleurDebutDegrade, &Options::ModifierCouleurDebutDegrade,
-                         &Options::CouleurDebutDegradeParDefaut));
-    LigneCouleur(f, 1, QStringLiteral("Couleur de fin"),
-                 Couleur(fond, QStringLiteral("Couleur de fin"), "CouleurFinDegrade",
-                         &Options::CouleurFinDegrade, &Options::ModifierCouleurFinDegrade,
-                         &Options::CouleurFinDegradeParDefaut));
-    LigneCouleur(f, 2, QStringLiteral("Mur de gauche"),
-                 Couleur(fond, QStringLiteral("Mur de gauche"), "CouleurMurGauche",
-                         &Options::CouleurMurGauche, &Options::ModifierCouleurMurGauche,
-                         &Options::CouleurMurGaucheParDefaut));
-    LigneCouleur(f, 3, QStringLiteral("Mur du bas"),
-                 Couleur(fond, QStringLiteral("Mur du bas"), "CouleurMurBas",
-                         &Options::CouleurMurBas, &Options::ModifierCouleurMurBas,
-                         &Options::CouleurMurBasParDefaut));
+    LignesCouleurs(f, fond,
+                   {{QStringLiteral("Couleur de début"), QStringLiteral("Couleur de début"),
+                     "CouleurDebutDegrade", &Options::CouleurDebutDegrade,
+                     &Options::ModifierCouleurDebutDegrade, &Options::CouleurDebutDegradeParDefaut},
+                    {QStringLiteral("Couleur de fin"), QStringLiteral("Couleur de fin"),
+                     "CouleurFinDegrade", &Options::CouleurFinDegrade,
+                     &Options::ModifierCouleurFinDegrade, &Options::CouleurFinDegradeParDefaut},
+                    {QStringLiteral("Mur de gauche"), QStringLiteral("Mur de gauche"),
+                     "CouleurMurGauche", &Options::CouleurMurGauche,
+                     &Options::ModifierCouleurMurGauche, &Options::CouleurMurGaucheParDefaut},
+                    {QStringLiteral("Mur du bas"), QStringLiteral("Mur du bas"), "CouleurMurBas",
+                     &Options::CouleurMurBas, &Options::ModifierCouleurMurBas,
+                     &Options::CouleurMurBasParDefaut}});
     f->setColumnStretch(0, 1);
     mise->addWidget(fond);
     mise->addStretch(1);
@@ -495,15 +476,9 @@ QWidget* TFormOptions::PageGraphes() {
 QWidget* TFormOptions::PageMoyennes() {
     auto* page = new QWidget;
     auto* mise = new QGridLayout(page);
-    auto* sur = new QHBoxLayout;
-    QSpinBox* nombre = Nombre(page, "MoyennesSur", 1, 1000, Options::MoyennesSur(),
-                              [](int v) { Options::ModifierMoyennesSur(v); });
-    auto* libelle = new QLabel(QStringLiteral("&Moyennes exprimées sur :"), page);
-    libelle->setBuddy(nombre);
-    sur->addWidget(libelle);
-    sur->addWidget(nombre);
-    sur->addStretch(1);
-    mise->addLayout(sur, 0, 0, 1, 2);
+    QSpinBox* sur = Nombre(page, "MoyennesSur", 1, 1000, Options::MoyennesSur(),
+                           [](int v) { Options::ModifierMoyennesSur(v); });
+    mise->addLayout(LigneNombre(QStringLiteral("&Moyennes exprimées sur :"), sur), 0, 0, 1, 2);
     const QStringList arrondis = {QStringLiteral("Ne pas arrondir"),
                                   QStringLiteral("Au 1/10 de point"),
                                   QStringLiteral("Au 1/4 de point"), QStringLiteral("Au 1/2 point"),
@@ -544,36 +519,28 @@ QWidget* TFormOptions::PageMoyennes() {
 
 // ---- The colour pages --------------------------------------------------------------------------
 
-QWidget* TFormOptions::PageCouleurGrilles() {
+void TFormOptions::LignesCouleurs(QGridLayout* grille, QWidget* parent,
+                                  std::initializer_list<TCouleurReglee> couleurs,
+                                  QList<QWidget*>* boutons) {
+    for (const TCouleurReglee& c : couleurs) {
+        TBoutonCouleur* bouton = Couleur(parent, c.titre, c.nom, c.lire, c.ecrire, c.parDefaut);
+        auto* libelle = new QLabel(c.libelle, grille->parentWidget());
+        libelle->setWordWrap(true);
+        LigneCouleur(grille, libelle, bouton, boutons);
+    }
+}
+
+QWidget* TFormOptions::PageCouleurs(std::initializer_list<TCouleurReglee> couleurs,
+                                    const QString& texteCase, const char* nomCase, bool (*lire)(),
+                                    void (*ecrire)(bool)) {
     auto* page = new QWidget;
     auto* mise = new QVBoxLayout(page);
     auto* g = new QGridLayout;
     QList<QWidget*> boutons;
-    LigneCouleur(g, 0, QStringLiteral("Lignes paires :"),
-                 Couleur(page, QStringLiteral("Lignes paires"), "CouleurLignesPaires",
-                         &Options::LignesPaires, &Options::ModifierLignesPaires,
-                         &Options::LignesPairesParDefaut),
-                 &boutons);
-    LigneCouleur(g, 1, QStringLiteral("Lignes impaires :"),
-                 Couleur(page, QStringLiteral("Lignes impaires"), "CouleurLignesImpaires",
-                         &Options::LignesImpaires, &Options::ModifierLignesImpaires,
-                         &Options::LignesImpairesParDefaut),
-                 &boutons);
-    LigneCouleur(g, 2, QStringLiteral("Cellule sélectionnée :"),
-                 Couleur(page, QStringLiteral("Cellule sélectionnée"), "CouleurSelection",
-                         &Options::CouleurSelection, &Options::ModifierCouleurSelection,
-                         &Options::CouleurSelectionParDefaut),
-                 &boutons);
-    LigneCouleur(g, 3, QStringLiteral("Note en dehors des limites :"),
-                 Couleur(page, QStringLiteral("Note en dehors des limites"), "Couleur5Note",
-                         &Options::Couleur5Note, &Options::ModifierCouleur5Note,
-                         &Options::Couleur5NoteParDefaut),
-                 &boutons);
+    LignesCouleurs(g, page, couleurs, &boutons);
     g->setColumnStretch(0, 1);
     mise->addLayout(g);
-    QCheckBox* coloration = Case(
-        page, QStringLiteral("&Utiliser la coloration des grilles à l'écran"),
-        "CaseColorationGrille", &Options::ColorationGrille, &Options::ModifierColorationGrille);
+    QCheckBox* coloration = Case(page, texteCase, nomCase, lire, ecrire);
     mise->addWidget(coloration);
     mise->addStretch(1);
     auto activer = [boutons](bool oui) {
@@ -585,47 +552,40 @@ QWidget* TFormOptions::PageCouleurGrilles() {
     return page;
 }
 
+QWidget* TFormOptions::PageCouleurGrilles() {
+    return PageCouleurs(
+        {{QStringLiteral("Lignes paires :"), QStringLiteral("Lignes paires"), "CouleurLignesPaires",
+          &Options::LignesPaires, &Options::ModifierLignesPaires, &Options::LignesPairesParDefaut},
+         {QStringLiteral("Lignes impaires :"), QStringLiteral("Lignes impaires"),
+          "CouleurLignesImpaires", &Options::LignesImpaires, &Options::ModifierLignesImpaires,
+          &Options::LignesImpairesParDefaut},
+         {QStringLiteral("Cellule sélectionnée :"), QStringLiteral("Cellule sélectionnée"),
+          "CouleurSelection", &Options::CouleurSelection, &Options::ModifierCouleurSelection,
+          &Options::CouleurSelectionParDefaut},
+         {QStringLiteral("Note en dehors des limites :"),
+          QStringLiteral("Note en dehors des limites"), "Couleur5Note", &Options::Couleur5Note,
+          &Options::ModifierCouleur5Note, &Options::Couleur5NoteParDefaut}},
+        QStringLiteral("&Utiliser la coloration des grilles à l'écran"), "CaseColorationGrille",
+        &Options::ColorationGrille, &Options::ModifierColorationGrille);
+}
+
 QWidget* TFormOptions::PageCouleurNotes() {
-    auto* page = new QWidget;
-    auto* mise = new QVBoxLayout(page);
-    auto* g = new QGridLayout;
-    QList<QWidget*> boutons;
-    LigneCouleur(g, 0, QStringLiteral("Note inférieure strictement à la moyenne"),
-                 Couleur(page, QStringLiteral("Note inférieure strictement à la moyenne"),
-                         "Couleur1Note", &Options::Couleur1Note, &Options::ModifierCouleur1Note,
-                         &Options::Couleur1NoteParDefaut),
-                 &boutons);
-    LigneCouleur(g, 1,
-                 QStringLiteral("Note supérieure à la moyenne et inférieur au 3/4\nde la note "
-                                "maximale"),
-                 Couleur(page, QStringLiteral("Note supérieure à la moyenne"), "Couleur2Note",
-                         &Options::Couleur2Note, &Options::ModifierCouleur2Note,
-                         &Options::Couleur2NoteParDefaut),
-                 &boutons);
-    LigneCouleur(g, 2, QStringLiteral("Note strictement supérieure au 3/4 de la note\nmaximale"),
-                 Couleur(page, QStringLiteral("Note strictement supérieure au 3/4"), "Couleur3Note",
-                         &Options::Couleur3Note, &Options::ModifierCouleur3Note,
-                         &Options::Couleur3NoteParDefaut),
-                 &boutons);
-    LigneCouleur(g, 3, QStringLiteral("Note mal saisie ou en dehors des limites :"),
-                 Couleur(page, QStringLiteral("Note mal saisie ou en dehors des limites"),
-                         "Couleur4Note", &Options::Couleur4Note, &Options::ModifierCouleur4Note,
-                         &Options::Couleur4NoteParDefaut),
-                 &boutons);
-    g->setColumnStretch(0, 1);
-    mise->addLayout(g);
-    QCheckBox* coloration =
-        Case(page, QStringLiteral("&Utiliser la coloration des notes à l'écran"),
-             "CaseColorationNote", &Options::ColorationNote, &Options::ModifierColorationNote);
-    mise->addWidget(coloration);
-    mise->addStretch(1);
-    auto activer = [boutons](bool oui) {
-        for (QWidget* b : boutons)
-            b->setEnabled(oui);
-    };
-    activer(coloration->isChecked());
-    connect(coloration, &QCheckBox::toggled, page, activer);
-    return page;
+    return PageCouleurs(
+        {{QStringLiteral("Note inférieure strictement à la moyenne"),
+          QStringLiteral("Note inférieure strictement à la moyenne"), "Couleur1Note",
+          &Options::Couleur1Note, &Options::ModifierCouleur1Note, &Options::Couleur1NoteParDefaut},
+         {QStringLiteral("Note supérieure à la moyenne et inférieur au 3/4\nde la note "
+                         "maximale"),
+          QStringLiteral("Note supérieure à la moyenne"), "Couleur2Note", &Options::Couleur2Note,
+          &Options::ModifierCouleur2Note, &Options::Couleur2NoteParDefaut},
+         {QStringLiteral("Note strictement supérieure au 3/4 de la note\nmaximale"),
+          QStringLiteral("Note strictement supérieure au 3/4"), "Couleur3Note",
+          &Options::Couleur3Note, &Options::ModifierCouleur3Note, &Options::Couleur3NoteParDefaut},
+         {QStringLiteral("Note mal saisie ou en dehors des limites :"),
+          QStringLiteral("Note mal saisie ou en dehors des limites"), "Couleur4Note",
+          &Options::Couleur4Note, &Options::ModifierCouleur4Note, &Options::Couleur4NoteParDefaut}},
+        QStringLiteral("&Utiliser la coloration des notes à l'écran"), "CaseColorationNote",
+        &Options::ColorationNote, &Options::ModifierColorationNote);
 }
 
 // ---- "Types de périodes" -----------------------------------------------------------------------
@@ -653,23 +613,11 @@ QWidget* TFormOptions::PageTypesDePeriodes() {
     editSousPeriode->setObjectName(QStringLiteral("EditSousPeriode"));
     editSousPeriode->setMaxLength(TListeEditable::LongueurMax);
 
-    auto* libelleSchema = new QLabel(QStringLiteral("&Nom du type de périodes :"), page);
-    libelleSchema->setBuddy(editSchema);
-    auto* libelleNombre = new QLabel(QStringLiteral("N&ombre de sous-périodes :"), page);
-    libelleNombre->setBuddy(nombreSousPeriodes);
-    auto* libelleSous = new QLabel(QStringLiteral("Sous-&périodes :"), page);
-    libelleSous->setBuddy(listeSousPeriodes);
-    auto* libelleNomSous = new QLabel(QStringLiteral("Nom de la sous-pé&riode :"), page);
-    libelleNomSous->setBuddy(editSousPeriode);
-
     auto* mise = new QGridLayout(page);
-    mise->addWidget(libelleSchema, 0, 0);
+    mise->addWidget(Libelle(QStringLiteral("&Nom du type de périodes :"), editSchema), 0, 0);
     mise->addWidget(editSchema, 1, 0);
-    auto* ligneNombre = new QHBoxLayout;
-    ligneNombre->addWidget(libelleNombre);
-    ligneNombre->addWidget(nombreSousPeriodes);
-    ligneNombre->addStretch(1);
-    mise->addLayout(ligneNombre, 2, 0);
+    mise->addLayout(LigneNombre(QStringLiteral("N&ombre de sous-périodes :"), nombreSousPeriodes),
+                    2, 0);
     mise->addWidget(listeSchemas, 3, 0);
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(boutonAjouterSchema);
@@ -677,9 +625,9 @@ QWidget* TFormOptions::PageTypesDePeriodes() {
     boutons->addWidget(boutonDefaut);
     boutons->addStretch(1);
     mise->addLayout(boutons, 3, 1);
-    mise->addWidget(libelleSous, 0, 2);
+    mise->addWidget(Libelle(QStringLiteral("Sous-&périodes :"), listeSousPeriodes), 0, 2);
     mise->addWidget(listeSousPeriodes, 1, 2, 3, 1);
-    mise->addWidget(libelleNomSous, 4, 2);
+    mise->addWidget(Libelle(QStringLiteral("Nom de la sous-pé&riode :"), editSousPeriode), 4, 2);
     mise->addWidget(editSousPeriode, 5, 2);
     mise->setColumnStretch(0, 1);
     mise->setColumnStretch(2, 1);
@@ -740,7 +688,7 @@ void TFormOptions::AjouterSchema() {
             TIcone::Avertissement);
         return;
     }
-    if (ContientSansCasse(listeSchemas, nom)) {
+    if (TListeEditable::Rang(listeSchemas, nom) >= 0) {
         Interlocuteur().Message(
             this, QApplication::applicationName(),
             QStringLiteral("Le type de périodes « %1 » est déjà dans la liste.").arg(nom),
@@ -767,11 +715,7 @@ void TFormOptions::SupprimerSchema() {
     Options::SupprimerSchemaPeriodes(nom);
     delete listeSchemas->takeItem(i);
     listeSchemas->setCurrentRow(-1);
-    remplissageSchemas = true;
-    listeSousPeriodes->clear();
-    editSousPeriode->clear();
-    remplissageSchemas = false;
-    ActualiserSchemas();
+    SchemaChoisi();
 }
 
 void TFormOptions::SchemasParDefaut() {
@@ -801,12 +745,12 @@ void TFormOptions::SousPeriodeRenommee(const QString& texte) {
     const QString nom = texte.trimmed();
     // While the field is empty, names another sub-period or cannot be stored, the sub-period
     // keeps its previous name: a scheme never loses a period.
-    if (nom.isEmpty() || ContientSansCasse(listeSousPeriodes, nom, i) ||
+    if (nom.isEmpty() || TListeEditable::Rang(listeSousPeriodes, nom, i) >= 0 ||
         !TListeEditable::Refus(nom).isEmpty())
         return;
     if (listeSousPeriodes->item(i)->text() == nom) return;
     listeSousPeriodes->item(i)->setText(nom);
-    Options::EnregistrerSchemaPeriodes(schema->text(), Textes(listeSousPeriodes));
+    Options::EnregistrerSchemaPeriodes(schema->text(), TListeEditable::Textes(listeSousPeriodes));
 }
 
 // ---- "Historique des fichiers" -----------------------------------------------------------------
@@ -814,19 +758,18 @@ void TFormOptions::SousPeriodeRenommee(const QString& texte) {
 QWidget* TFormOptions::PageHistorique() {
     auto* page = new QWidget;
     auto* mise = new QGridLayout(page);
-    caseHistorique =
+    QCheckBox* utiliser =
         Case(page, QStringLiteral("A&fficher l'historique des fichiers"), "CaseHistorique",
              &Options::UtiliserHistorique, &Options::ModifierUtiliserHistorique);
-    nombreHistorique = Nombre(page, "NombreHistorique", 1, 20, Options::NbFichiersHistorique(),
+    QSpinBox* nombre = Nombre(page, "NombreHistorique", 1, 20, Options::NbFichiersHistorique(),
                               [](int v) { Options::ModifierNbFichiersHistorique(quint8(v)); });
-    auto* libelleNombre = new QLabel(QStringLiteral("&Nombre de fichiers"), page);
-    libelleNombre->setBuddy(nombreHistorique);
-    listeHistorique = new QListWidget(page);
-    listeHistorique->setObjectName(QStringLiteral("ListeHistorique"));
-    cheminHistorique = new QLabel(page);
-    cheminHistorique->setObjectName(QStringLiteral("CheminHistorique"));
-    cheminHistorique->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cheminHistorique->setWordWrap(true);
+    QLabel* libelleNombre = Libelle(QStringLiteral("&Nombre de fichiers"), nombre);
+    auto* liste = new QListWidget(page);
+    liste->setObjectName(QStringLiteral("ListeHistorique"));
+    auto* chemin = new QLabel(page);
+    chemin->setObjectName(QStringLiteral("CheminHistorique"));
+    chemin->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    chemin->setWordWrap(true);
     auto* supprimer =
         Bouton(page, QStringLiteral("&Supprimer de la liste"), "BoutonSupprimerHistorique");
     auto* vider =
@@ -835,57 +778,55 @@ QWidget* TFormOptions::PageHistorique() {
         Bouton(page, QStringLiteral("&Rétablir historique actuel"), "BoutonRetablirHistorique");
 
     auto* ligne = new QHBoxLayout;
-    ligne->addWidget(caseHistorique);
+    ligne->addWidget(utiliser);
     ligne->addSpacing(24);
     ligne->addWidget(libelleNombre);
-    ligne->addWidget(nombreHistorique);
+    ligne->addWidget(nombre);
     ligne->addStretch(1);
     mise->addLayout(ligne, 0, 0, 1, 2);
-    mise->addWidget(listeHistorique, 1, 0);
+    mise->addWidget(liste, 1, 0);
     auto* boutons = new QVBoxLayout;
     boutons->addWidget(supprimer);
     boutons->addWidget(vider);
     boutons->addWidget(retablir);
     boutons->addStretch(1);
     mise->addLayout(boutons, 1, 1);
-    mise->addWidget(cheminHistorique, 2, 0, 1, 2);
+    mise->addWidget(chemin, 2, 0, 1, 2);
     mise->setRowStretch(1, 1);
 
-    connect(caseHistorique, &QCheckBox::toggled, nombreHistorique, &QWidget::setEnabled);
-    nombreHistorique->setEnabled(caseHistorique->isChecked());
-    connect(listeHistorique, &QListWidget::currentRowChanged, this,
-            &TFormOptions::ActualiserHistorique);
-    connect(supprimer, &QPushButton::clicked, this, [this] {
-        const int i = listeHistorique->currentRow();
+    // The chosen file's whole path is shown under the list.
+    auto actualiser = [liste, chemin] {
+        QListWidgetItem* element = liste->currentItem();
+        chemin->setText(element ? QDir::toNativeSeparators(element->text()) : QString());
+    };
+    auto remplir = [liste, actualiser](const QStringList& fichiers) {
+        liste->clear();
+        liste->addItems(fichiers);
+        liste->setCurrentRow(fichiers.isEmpty() ? -1 : 0);
+        actualiser();
+    };
+    connect(utiliser, &QCheckBox::toggled, nombre, &QWidget::setEnabled);
+    nombre->setEnabled(utiliser->isChecked());
+    connect(liste, &QListWidget::currentRowChanged, chemin, actualiser);
+    connect(supprimer, &QPushButton::clicked, liste, [liste, actualiser] {
+        const int i = liste->currentRow();
         if (i < 0) return;
-        delete listeHistorique->takeItem(i);
-        listeHistorique->setCurrentRow(listeHistorique->count() > 0 ? 0 : -1);
-        ActualiserHistorique();
+        delete liste->takeItem(i);
+        liste->setCurrentRow(liste->count() > 0 ? 0 : -1);
+        actualiser();
     });
-    connect(vider, &QPushButton::clicked, this, [this] { RemplirHistorique({}); });
-    connect(retablir, &QPushButton::clicked, this,
-            [this] { RemplirHistorique(Options::ChargerHistorique()); });
-    RemplirHistorique(Options::ChargerHistorique());
+    connect(vider, &QPushButton::clicked, liste, [remplir] { remplir({}); });
+    connect(retablir, &QPushButton::clicked, liste,
+            [remplir] { remplir(Options::ChargerHistorique()); });
+    remplir(Options::ChargerHistorique());
     // Written after "nbFichiersHistorique": the history keeps that many files.
-    ecritures.append([this] {
-        const QStringList elements = Textes(listeHistorique);
+    ecritures.append([liste] {
+        const QStringList elements = TListeEditable::Textes(liste);
         if (!ListeDejaStockee(QStringLiteral("Historique"), elements) ||
             elements.size() > Options::NbFichiersHistorique())
             Options::EnregistrerHistorique(elements);
     });
     return page;
-}
-
-void TFormOptions::RemplirHistorique(const QStringList& fichiers) {
-    listeHistorique->clear();
-    listeHistorique->addItems(fichiers);
-    listeHistorique->setCurrentRow(fichiers.isEmpty() ? -1 : 0);
-    ActualiserHistorique();
-}
-
-void TFormOptions::ActualiserHistorique() {
-    QListWidgetItem* element = listeHistorique->currentItem();
-    cheminHistorique->setText(element ? QDir::toNativeSeparators(element->text()) : QString());
 }
 
 // ---- "Onglets" ---------------------------------------------------------------------------------
@@ -908,89 +849,83 @@ QWidget* TFormOptions::PageOnglets() {
     mise->addWidget(bilans, 0, 1);
     mise->addWidget(graphes, 0, 2);
 
-    caseOngletsClasses =
+    QCheckBox* classes =
         Case(page, QStringLiteral("&Afficher des onglets pour passer d'une\nclasse à l'autre."),
              "CaseOngletsClasses", &Options::AfficherOngletsClasses,
              &Options::ModifierAfficherOngletsClasses);
-    mise->addWidget(caseOngletsClasses, 1, 0, 1, 3);
-    boiteTypeOnglets = Boite(page, QStringLiteral(" &Type d'onglets "), "BoiteTypeOnglets");
-    typeOnglets = Choix(boiteTypeOnglets,
-                        {QStringLiteral("Boutons plats"), QStringLiteral("Boutons normaux"),
-                         QStringLiteral("Onglets")},
-                        "OngletClasses", &Options::OngletClasses, &Options::ModifierOngletClasses,
-                        [this] { return caseOngletsClasses->isChecked(); });
-    mise->addWidget(boiteTypeOnglets, 2, 0);
+    mise->addWidget(classes, 1, 0, 1, 3);
+    auto* boiteType = Boite(page, QStringLiteral(" &Type d'onglets "), "BoiteTypeOnglets");
+    QButtonGroup* type =
+        Choix(boiteType,
+              {QStringLiteral("Boutons plats"), QStringLiteral("Boutons normaux"),
+               QStringLiteral("Onglets")},
+              "OngletClasses", &Options::OngletClasses, &Options::ModifierOngletClasses,
+              [classes] { return classes->isChecked(); });
+    mise->addWidget(boiteType, 2, 0);
 
-    // The preview: two classes as the frame would show them.
-    apercuOnglets = new QStackedWidget(page);
-    apercuOnglets->setObjectName(QStringLiteral("ApercuOnglets"));
-    const QStringList classes = {QStringLiteral("6e A"), QStringLiteral("4e B")};
+    // The preview: two classes as the frame would show them, above a window (the tabs, below).
+    auto* apercu = new QStackedWidget(page);
+    apercu->setObjectName(QStringLiteral("ApercuOnglets"));
+    const QStringList exemples = {QStringLiteral("6e A"), QStringLiteral("4e B")};
+    auto vue = [apercu](QWidget* onglets, bool dessous) {
+        auto* cadre = new QWidget(apercu);
+        auto* c = new QVBoxLayout(cadre);
+        c->setContentsMargins(0, 0, 0, 0);
+        if (!dessous) c->addWidget(onglets);
+        auto* fenetre = new QLabel(cadre);
+        fenetre->setFrameShape(QFrame::StyledPanel);
+        fenetre->setMinimumHeight(40);
+        c->addWidget(fenetre, 1);
+        if (dessous) c->addWidget(onglets, 0, Qt::AlignLeft);
+        apercu->addWidget(cadre);
+    };
     for (int style = 0; style < 2; ++style) {
-        auto* rangee = new QWidget(apercuOnglets);
+        auto* rangee = new QWidget(apercu);
         auto* r = new QHBoxLayout(rangee);
         r->setContentsMargins(0, 0, 0, 0);
-        for (int i = 0; i < classes.size(); ++i) {
+        for (int i = 0; i < exemples.size(); ++i) {
             auto* b = new QToolButton(rangee);
-            b->setText(classes.at(i));
+            b->setText(exemples.at(i));
             b->setAutoRaise(style == 0);
             b->setCheckable(true);
-            b->setChecked(i == classes.size() - 1);
+            b->setChecked(i == exemples.size() - 1);
             b->setFocusPolicy(Qt::NoFocus);
             b->setToolButtonStyle(Qt::ToolButtonTextOnly);
             b->setMinimumWidth(70);
             r->addWidget(b);
         }
         r->addStretch(1);
-        auto* cadre = new QWidget(apercuOnglets);
-        auto* c = new QVBoxLayout(cadre);
-        c->setContentsMargins(0, 0, 0, 0);
-        c->addWidget(rangee);
-        auto* fenetre = new QLabel(cadre);
-        fenetre->setFrameShape(QFrame::StyledPanel);
-        fenetre->setMinimumHeight(40);
-        c->addWidget(fenetre, 1);
-        apercuOnglets->addWidget(cadre);
+        vue(rangee, false);
     }
-    {
-        auto* cadre = new QWidget(apercuOnglets);
-        auto* c = new QVBoxLayout(cadre);
-        c->setContentsMargins(0, 0, 0, 0);
-        auto* fenetre = new QLabel(cadre);
-        fenetre->setFrameShape(QFrame::StyledPanel);
-        fenetre->setMinimumHeight(40);
-        c->addWidget(fenetre, 1);
-        auto* barre = new QTabBar(cadre);
-        barre->setShape(QTabBar::RoundedSouth);
-        barre->setFocusPolicy(Qt::NoFocus);
-        for (const QString& classe : classes)
-            barre->addTab(classe);
-        barre->setCurrentIndex(classes.size() - 1);
-        c->addWidget(barre, 0, Qt::AlignLeft);
-        apercuOnglets->addWidget(cadre);
-    }
-    mise->addWidget(apercuOnglets, 2, 1, 1, 2);
+    auto* barre = new QTabBar(apercu);
+    barre->setShape(QTabBar::RoundedSouth);
+    barre->setFocusPolicy(Qt::NoFocus);
+    for (const QString& exemple : exemples)
+        barre->addTab(exemple);
+    barre->setCurrentIndex(exemples.size() - 1);
+    vue(barre, true);
+    mise->addWidget(apercu, 2, 1, 1, 2);
 
-    caseMatiereOnglets = Case(page, QStringLiteral("Inclure &matière dans le libellé des boutons"),
+    QCheckBox* matiere = Case(page, QStringLiteral("Inclure &matière dans le libellé des boutons"),
                               "CaseMatiereOnglets", &Options::AfficherMatiereOnglets,
                               &Options::ModifierAfficherMatiereOnglets);
-    mise->addWidget(caseMatiereOnglets, 3, 0, 1, 3);
+    mise->addWidget(matiere, 3, 0, 1, 3);
     mise->addWidget(Case(page, QStringLiteral("Inclure nom de l'&enseignant dans le libellé"),
                          "CaseEnseignantOnglets", &Options::AfficherNomEnseignantOnglets,
                          &Options::ModifierAfficherNomEnseignantOnglets),
                     4, 0, 1, 3);
     mise->setRowStretch(5, 1);
 
-    connect(caseOngletsClasses, &QCheckBox::toggled, this, &TFormOptions::ActualiserOnglets);
-    connect(typeOnglets, &QButtonGroup::idToggled, this, &TFormOptions::ActualiserOnglets);
-    ActualiserOnglets();
+    auto actualiser = [classes, boiteType, type, matiere, apercu] {
+        const bool montres = classes->isChecked();
+        boiteType->setEnabled(montres);
+        matiere->setEnabled(montres);
+        apercu->setVisible(montres);
+        const int style = type->checkedId();
+        apercu->setCurrentIndex(style >= 0 && style <= 2 ? style : 1);
+    };
+    connect(classes, &QCheckBox::toggled, page, actualiser);
+    connect(type, &QButtonGroup::idToggled, page, actualiser);
+    actualiser();
     return page;
-}
-
-void TFormOptions::ActualiserOnglets() {
-    const bool montres = caseOngletsClasses->isChecked();
-    boiteTypeOnglets->setEnabled(montres);
-    caseMatiereOnglets->setEnabled(montres);
-    apercuOnglets->setVisible(montres);
-    const int style = typeOnglets->checkedId();
-    apercuOnglets->setCurrentIndex(style >= 0 && style <= 2 ? style : 1);
 }

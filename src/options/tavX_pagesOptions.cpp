@@ -535,11 +535,12 @@ QWidget* TFormOptions::PageCouleurs(std::initializer_list<TCouleurReglee> couleu
                                     void (*ecrire)(bool)) {
     auto* page = new QWidget;
     auto* mise = new QVBoxLayout(page);
+    // The grid is in the page before its rows are made: Tab then goes row by row.
     auto* g = new QGridLayout;
+    mise->addLayout(g);
     QList<QWidget*> boutons;
     LignesCouleurs(g, page, couleurs, &boutons);
     g->setColumnStretch(0, 1);
-    mise->addLayout(g);
     QCheckBox* coloration = Case(page, texteCase, nomCase, lire, ecrire);
     mise->addWidget(coloration);
     mise->addStretch(1);

@@ -498,6 +498,10 @@ private slots:
                 QVERIFY2(!Enfant<QWidget>(&d, nom)->isEnabled(), nom);
             QVERIFY(Enfant<QWidget>(&d, "CouleurLignesPaires")->isEnabled()); // another page
             coloration->click();
+            // Tab goes row by row: each colour, then its "Couleur par défaut".
+            Enfant<QWidget>(&d, "Couleur1Note")->setFocus();
+            for (const char* nom : {"Couleur1NoteDefaut", "Couleur2Note", "Couleur2NoteDefaut"})
+                QCOMPARE(Tab(&d)->objectName(), QString::fromLatin1(nom));
             Cliquer(&d, "Couleur3NoteDefaut");
             coloration->click();
         }
